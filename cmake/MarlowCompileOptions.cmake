@@ -1,0 +1,16 @@
+# Warnings and language settings shared by every target of ours (not by the
+# third-party code we build, such as GoogleTest).
+add_library(marlow_options INTERFACE)
+if(MSVC)
+  target_compile_options(marlow_options INTERFACE /W4 /WX /permissive- /utf-8)
+else()
+  target_compile_options(marlow_options INTERFACE -Wall -Wextra -Werror)
+endif()
+if(WIN32)
+  target_compile_definitions(marlow_options INTERFACE UNICODE _UNICODE NOMINMAX)
+endif()
+if(MARLOW_SANITIZE AND NOT WIN32)
+  target_compile_options(marlow_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(marlow_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine for ctest: wine-run.sh PREFIX PROGRAM [ARGS...]
+#
+# The prefix is made once (under a lock, so parallel callers wait for the
+# first) with the Mono and Gecko installers turned off. Wine's output goes to
+# a file that is printed afterwards: a pipe left open by Wine's helper
+# processes would otherwise keep ctest waiting.
+set -u
+prefix=$1
+shift
+export WINEPREFIX=$prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+mkdir -p "$(dirname "$prefix")"
+(
+  flock 9
+  if [ ! -f "$prefix/.marlow-ready" ]; then
+    wineboot --init </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.marlow-ready"
+  fi
+) 9>"$prefix.lock"
+
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+wine "$@" </dev/null >"$out" 2>&1
+rc=$?
+cat "$out"
+exit $rc

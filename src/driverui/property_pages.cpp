@@ -1,0 +1,8 @@
+#include "driverui/property_pages.h"
+
+namespace marlow {
+
+// The pages are not built yet: the plug-in adds none.
+HRESULT DocumentPropertySheets(PluginContext&, PPROPSHEETUI_INFO, LPARAM) { return S_OK; }
+
+}  // namespace marlow

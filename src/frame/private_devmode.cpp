@@ -1,0 +1,63 @@
+#include "frame/private_devmode.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace marlow {
+
+std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) {
+    const auto* p = static_cast<const unsigned char*>(pRecord) + offset;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value) {
+    auto* p = static_cast<unsigned char*>(pRecord) + offset;
+    p[0] = static_cast<unsigned char>(value);
+    p[1] = static_cast<unsigned char>(value >> 8);
+    p[2] = static_cast<unsigned char>(value >> 16);
+    p[3] = static_cast<unsigned char>(value >> 24);
+}
+
+void SetPrivateDevmodeDefaults(void* pRecord) {
+    if (pRecord == nullptr) {
+        return;
+    }
+    auto* p = static_cast<unsigned char*>(pRecord);
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwSize), PRIVATE_DEVMODE_SIZE);
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwSignature), PRIVATE_DEVMODE_SIGNATURE);
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwVersion), PRIVATE_DEVMODE_VERSION);
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwReserved1), 1);
+    p[offsetof(PrivateDevmode, bSaveAccessControl)] = 0;
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwReserveJobType), RESERVE_JOB_NONE);
+    // The five text fields lie back to back, from the job user name to the
+    // end of the access password.
+    const std::size_t textStart = offsetof(PrivateDevmode, wszJobUserName);
+    const std::size_t textEnd = offsetof(PrivateDevmode, abPadding2);
+    std::memset(p + textStart, 0, textEnd - textStart);
+    WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwReserved2), 0);
+}
+
+bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) {
+    if (pIncoming == nullptr || pOutgoing == nullptr) {
+        return false;
+    }
+    const std::size_t signatureAt = offsetof(PrivateDevmode, dwSignature);
+    if (ReadPrivateDevmodeU32(pIncoming, signatureAt) !=
+        ReadPrivateDevmodeU32(pOutgoing, signatureAt)) {
+        SetPrivateDevmodeDefaults(pOutgoing);
+        return true;
+    }
+    // Both sizes come from stored data and may be anything: the outgoing
+    // record is ours and 172 bytes long, so no more than that is ever copied.
+    const std::uint32_t incomingSize = ReadPrivateDevmodeU32(pIncoming, 0);
+    const std::uint32_t outgoingSize = ReadPrivateDevmodeU32(pOutgoing, 0);
+    const std::size_t copyLength = std::min({incomingSize, outgoingSize, PRIVATE_DEVMODE_SIZE});
+    // memmove: a host may hand the same section in and out.
+    std::memmove(pOutgoing, pIncoming, copyLength);
+    WritePrivateDevmodeU32(pOutgoing, offsetof(PrivateDevmode, dwSize), PRIVATE_DEVMODE_SIZE);
+    WritePrivateDevmodeU32(pOutgoing, offsetof(PrivateDevmode, dwVersion), PRIVATE_DEVMODE_VERSION);
+    return true;
+}
+
+}  // namespace marlow

@@ -1,0 +1,7 @@
+#include "ppd/ppd_model.h"
+
+namespace marlow {
+
+PpdModel::~PpdModel() = default;
+
+}  // namespace marlow
