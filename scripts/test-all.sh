@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the four Windows builds (under Wine, with an
+# Xvfb display for the dialog tests) and the native build (ASan, UBSan and the
+# bounded fuzzer run). Exits non-zero when any build or test fails.
+#
+#   scripts/test-all.sh [PRESET...]     (default: all five)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/bootstrap.sh || exit 1
+
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(win64-v6 win64-v5 win32-v6 win32-v5 native)
+
+for preset in "${presets[@]}"; do
+  echo "=== build ${preset}"
+  cmake --preset "$preset" >/dev/null || { echo "configure ${preset} failed" >&2; exit 1; }
+  cmake --build --preset "$preset" || { echo "build ${preset} failed" >&2; exit 1; }
+done
+
+# One display for the whole run; xvfb-run starts and stops it.
+xvfb-run -a -s "-screen 0 1280x1024x24" scripts/run-ctest.sh "${presets[@]}"
+status=$?
+
+# Leave no Wine server behind.
+for preset in "${presets[@]}"; do
+  prefix="build/${preset}/wineprefix"
+  [ -d "$prefix" ] && WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null
+done
+exit $status

@@ -1,0 +1,184 @@
+// The private section as the host stores it: exact bytes of the defaults,
+// and what convert/merge carry over, for well-formed and hostile records.
+#include "frame/private_devmode.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace marlow {
+namespace {
+
+constexpr unsigned char kFill = 0xCD;
+constexpr std::size_t kGuard = 32;
+
+// A section with guard bytes behind it, so that a write past byte 172 shows.
+struct GuardedSection {
+    std::vector<unsigned char> bytes = std::vector<unsigned char>(PRIVATE_DEVMODE_SIZE + kGuard, kFill);
+    unsigned char* data() { return bytes.data(); }
+    std::uint32_t U32(std::size_t offset) const { return ReadPrivateDevmodeU32(bytes.data(), offset); }
+    void SetU32(std::size_t offset, std::uint32_t v) { WritePrivateDevmodeU32(bytes.data(), offset, v); }
+    bool GuardIntact() const {
+        for (std::size_t i = PRIVATE_DEVMODE_SIZE; i < bytes.size(); ++i) {
+            if (bytes[i] != kFill) return false;
+        }
+        return true;
+    }
+};
+
+void SetText(GuardedSection& s, std::size_t offset, const char16_t* text) {
+    for (std::size_t i = 0;; ++i) {
+        s.bytes[offset + 2 * i] = static_cast<unsigned char>(text[i] & 0xFF);
+        s.bytes[offset + 2 * i + 1] = static_cast<unsigned char>(text[i] >> 8);
+        if (text[i] == 0) break;
+    }
+}
+
+// A stored record of our signature with every field set to something other
+// than the defaults, padding included.
+GuardedSection MakeStoredRecord() {
+    GuardedSection s;
+    for (std::size_t i = 0; i < PRIVATE_DEVMODE_SIZE; ++i) {
+        s.bytes[i] = static_cast<unsigned char>(0x40 + i % 64);
+    }
+    s.SetU32(offsetof(PrivateDevmode, dwSize), PRIVATE_DEVMODE_SIZE);
+    s.SetU32(offsetof(PrivateDevmode, dwSignature), PRIVATE_DEVMODE_SIGNATURE);
+    s.SetU32(offsetof(PrivateDevmode, dwVersion), 1);
+    s.SetU32(offsetof(PrivateDevmode, dwReserved1), 7);
+    s.bytes[offsetof(PrivateDevmode, bSaveAccessControl)] = 1;
+    s.SetU32(offsetof(PrivateDevmode, dwReserveJobType), RESERVE_JOB_CONFIDENTIAL);
+    SetText(s, offsetof(PrivateDevmode, wszJobUserName), u"ANNA");
+    SetText(s, offsetof(PrivateDevmode, wszJobName), u"Quarterly");
+    SetText(s, offsetof(PrivateDevmode, wszJobPassword), u"1234");
+    SetText(s, offsetof(PrivateDevmode, wszAccessUserName), u"anna.berg");
+    SetText(s, offsetof(PrivateDevmode, wszAccessPassword), u"s3cret!");
+    s.SetU32(offsetof(PrivateDevmode, dwReserved2), 0xA5A5A5A5);
+    return s;
+}
+
+GuardedSection MakeDefaults() {
+    GuardedSection s;
+    SetPrivateDevmodeDefaults(s.data());
+    return s;
+}
+
+TEST(PrivateDevmodeDefaults, WriteTheDocumentedBytesAndLeavePaddingAlone) {
+    GuardedSection s = MakeDefaults();
+    const std::array<unsigned char, 24> head = {172, 0, 0, 0, 0x53, 0x50, 0x56, 0x51, 2, 0, 0, 0,
+                                                1,   0, 0, 0, 0,    kFill, kFill, kFill, 0, 0, 0, 0};
+    EXPECT_EQ(0, std::memcmp(s.data(), head.data(), head.size()));
+    for (std::size_t i = 24; i < 166; ++i) {
+        ASSERT_EQ(0, s.bytes[i]) << "text byte " << i;
+    }
+    EXPECT_EQ(kFill, s.bytes[166]);
+    EXPECT_EQ(kFill, s.bytes[167]);
+    EXPECT_EQ(0u, s.U32(168));
+    EXPECT_TRUE(s.GuardIntact());
+}
+
+TEST(PrivateDevmodeDefaults, IgnoreAMissingRecord) { SetPrivateDevmodeDefaults(nullptr); }
+
+TEST(PrivateDevmodeMerge, CopiesAFullRecordOfOurSignatureByteForByteButTheVersion) {
+    GuardedSection stored = MakeStoredRecord();
+    GuardedSection out = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(stored.data(), out.data()));
+    EXPECT_EQ(2u, out.U32(offsetof(PrivateDevmode, dwVersion)));
+    out.SetU32(offsetof(PrivateDevmode, dwVersion), 1);
+    EXPECT_EQ(0, std::memcmp(stored.data(), out.data(), PRIVATE_DEVMODE_SIZE));
+    EXPECT_TRUE(out.GuardIntact());
+}
+
+TEST(PrivateDevmodeMerge, AShorterRecordFillsOnlyItsOwnLength) {
+    GuardedSection stored = MakeStoredRecord();
+    stored.SetU32(offsetof(PrivateDevmode, dwSize), 24);
+    GuardedSection out = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(stored.data(), out.data()));
+    EXPECT_EQ(172u, out.U32(offsetof(PrivateDevmode, dwSize)));
+    EXPECT_EQ(2u, out.U32(offsetof(PrivateDevmode, dwVersion)));
+    EXPECT_EQ(7u, out.U32(offsetof(PrivateDevmode, dwReserved1)));
+    EXPECT_EQ(1, out.bytes[offsetof(PrivateDevmode, bSaveAccessControl)]);
+    EXPECT_EQ(stored.bytes[17], out.bytes[17]) << "padding is copied like any other byte";
+    EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, out.U32(offsetof(PrivateDevmode, dwReserveJobType)));
+    for (std::size_t i = 24; i < 166; ++i) {
+        ASSERT_EQ(0, out.bytes[i]) << "text byte " << i << " keeps its default";
+    }
+}
+
+TEST(PrivateDevmodeMerge, TheOutgoingSizeAlsoBoundsTheCopy) {
+    GuardedSection stored = MakeStoredRecord();
+    GuardedSection out = MakeDefaults();
+    out.SetU32(offsetof(PrivateDevmode, dwSize), 20);
+    ASSERT_TRUE(MergePrivateDevmode(stored.data(), out.data()));
+    EXPECT_EQ(172u, out.U32(0));
+    EXPECT_EQ(7u, out.U32(offsetof(PrivateDevmode, dwReserved1)));
+    EXPECT_EQ(RESERVE_JOB_NONE, out.U32(offsetof(PrivateDevmode, dwReserveJobType)));
+}
+
+TEST(PrivateDevmodeMerge, NeverWritesPastTheOutgoingRecordWhateverTheSizesSay) {
+    GuardedSection stored = MakeStoredRecord();
+    stored.SetU32(offsetof(PrivateDevmode, dwSize), 0xFFFFFFFF);
+    // An incoming record "that long": its bytes beyond 172 must not arrive.
+    std::vector<unsigned char> huge(stored.bytes.begin(), stored.bytes.begin() + PRIVATE_DEVMODE_SIZE);
+    huge.resize(PRIVATE_DEVMODE_SIZE + 4096, 0x77);
+    GuardedSection out = MakeDefaults();
+    out.SetU32(offsetof(PrivateDevmode, dwSize), 0x7FFFFFFF);
+    ASSERT_TRUE(MergePrivateDevmode(huge.data(), out.data()));
+    EXPECT_TRUE(out.GuardIntact());
+    EXPECT_EQ(172u, out.U32(0));
+    EXPECT_EQ(0xA5A5A5A5u, out.U32(offsetof(PrivateDevmode, dwReserved2)));
+}
+
+TEST(PrivateDevmodeMerge, AForeignSignatureGivesTheDefaults) {
+    GuardedSection foreign = MakeStoredRecord();
+    foreign.SetU32(offsetof(PrivateDevmode, dwSignature), 0x4D494E45);
+    GuardedSection out = MakeStoredRecord();
+    ASSERT_TRUE(MergePrivateDevmode(foreign.data(), out.data()));
+    GuardedSection expected = MakeStoredRecord();  // same padding bytes as out had
+    SetPrivateDevmodeDefaults(expected.data());
+    EXPECT_EQ(expected.bytes, out.bytes);
+}
+
+TEST(PrivateDevmodeMerge, ComparesWithTheSignatureTheOutgoingRecordHoldsNow) {
+    // Both records carry the same foreign signature: that counts as a match.
+    GuardedSection in = MakeStoredRecord();
+    GuardedSection out = MakeDefaults();
+    in.SetU32(offsetof(PrivateDevmode, dwSignature), 0x12345678);
+    out.SetU32(offsetof(PrivateDevmode, dwSignature), 0x12345678);
+    ASSERT_TRUE(MergePrivateDevmode(in.data(), out.data()));
+    EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, out.U32(offsetof(PrivateDevmode, dwReserveJobType)));
+    EXPECT_EQ(0x12345678u, out.U32(offsetof(PrivateDevmode, dwSignature)));
+}
+
+TEST(PrivateDevmodeMerge, KeepsAnUnknownJobTypeAsStored) {
+    GuardedSection stored = MakeStoredRecord();
+    stored.SetU32(offsetof(PrivateDevmode, dwReserveJobType), 3);
+    GuardedSection out = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(stored.data(), out.data()));
+    EXPECT_EQ(3u, out.U32(offsetof(PrivateDevmode, dwReserveJobType)));
+}
+
+TEST(PrivateDevmodeMerge, RefusesMissingRecordsWithoutWriting) {
+    GuardedSection out = MakeStoredRecord();
+    const auto before = out.bytes;
+    EXPECT_FALSE(MergePrivateDevmode(nullptr, out.data()));
+    EXPECT_FALSE(MergePrivateDevmode(out.data(), nullptr));
+    EXPECT_EQ(before, out.bytes);
+}
+
+TEST(PrivateDevmodeMerge, WorksOnUnalignedRecordsAndInPlace) {
+    GuardedSection stored = MakeStoredRecord();
+    std::vector<unsigned char> in(PRIVATE_DEVMODE_SIZE + 1), out(PRIVATE_DEVMODE_SIZE + 3);
+    std::memcpy(in.data() + 1, stored.data(), PRIVATE_DEVMODE_SIZE);
+    SetPrivateDevmodeDefaults(out.data() + 3);
+    ASSERT_TRUE(MergePrivateDevmode(in.data() + 1, out.data() + 3));
+    EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(out.data() + 3, 20));
+
+    ASSERT_TRUE(MergePrivateDevmode(out.data() + 3, out.data() + 3));
+    EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(out.data() + 3, 20));
+}
+
+}  // namespace
+}  // namespace marlow
