@@ -1,8 +1,50 @@
 #include "driverui/common_ui_prop.h"
 
-namespace marlow {
+#include "driverui/document_sheet_items.h"
+#include "driverui/installed_options.h"
+#include "driverui/platform_version.h"
+#include "driverui/ppd_file_path.h"
+#include "driverui/ppd_model_loader.h"
+#include "driverui/printer_sheet_items.h"
+#include "ppd/ppd_model.h"
 
-// The item adjustment is not built yet: the host's items stay as it made them.
-HRESULT CommonUIProp(PluginContext&, DWORD, POEMCUIPPARAM) { return S_OK; }
+namespace marlow {
+namespace {
+
+// The host asks how many items of our own we add (none), and we read the
+// PPD file the first time we find it.
+void CountPluginItems(PluginContext& context, DWORD dwMode, OEMCUIPPARAM& param) {
+    param.cOEMOptItems = 0;
+    if (!context.pPpdModel) {
+        WCHAR path[kPpdPathUnits] = {};
+        if (GetPpdFilePath(param.hOEMHeap, param.hPrinter, path)) {
+            context.pPpdModel = LoadPpdModel(path);
+        }
+    }
+    if (dwMode == OEMCUIP_DOCPROP && context.pPpdModel) {
+        ApplyInstalledOptions(context, param.poemuiobj);
+    }
+}
+
+}  // namespace
+
+HRESULT CommonUIProp(PluginContext& context, DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
+    // Without the host's record there is nothing to count or fill.
+    if (pOemCUIPParam == nullptr) {
+        return S_OK;
+    }
+    context.bLegacyPlatform = FALSE;
+    context.pOemCuiParam = pOemCUIPParam;
+    context.bLegacyPlatform = DetectLegacyPlatform();
+
+    if (pOemCUIPParam->pOEMOptItems == nullptr) {
+        CountPluginItems(context, dwMode, *pOemCUIPParam);
+    } else if (dwMode == OEMCUIP_DOCPROP) {
+        AdjustDocumentSheetItems(context, *pOemCUIPParam);
+    } else if (dwMode == OEMCUIP_PRNPROP) {
+        AdjustPrinterSheetItems(*pOemCUIPParam);
+    }
+    return S_OK;
+}
 
 }  // namespace marlow

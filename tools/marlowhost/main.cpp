@@ -1,38 +1,25 @@
-// marlowhost: plays the driver's UI module against a built marlowui.dll and
-// reports what the plug-in answers.
-//
-//   marlowhost [PATH-TO-marlowui.dll]
-//
-// Without a path it loads the marlowui.dll beside itself.
-#include "host/plugin_library.h"
-#include "host/recording_driver_ui.h"
-#include "private_section_report.h"
+// marlowhost: plays the PostScript driver's UI module against a built
+// marlowui.dll and reports what the plug-in does. See kHostUsage.
+#include "command_line.h"
+#include "frame_report.h"
+#include "item_tree_report.h"
+#include "sheet_simulation.h"
 
-#include "frame/private_devmode.h"
+#include "host/plugin_session.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace marlow::host {
 namespace {
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) {
-        return std::string();
-    }
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], length,
-                        nullptr, nullptr);
-    return utf8;
-}
+constexpr wchar_t kSamplePpd[] = L"marlow-c.ppd";
+constexpr wchar_t kPrinterName[] = L"Vantor Marlow C (marlowhost)";
 
 std::vector<std::wstring> GetArguments() {
     int count = 0;
@@ -45,109 +32,33 @@ std::vector<std::wstring> GetArguments() {
     return arguments;
 }
 
-struct PluginReleaser {
-    void operator()(IPrintOemUI2* plugin) const { plugin->Release(); }
-};
-using PluginRef = std::unique_ptr<IPrintOemUI2, PluginReleaser>;
+int RunHost(HostOptions options) {
+    if (options.dllPath.empty()) options.dllPath = GetProgramDirectory() + L"marlowui.dll";
+    if (options.ppdPath.empty()) options.ppdPath = GetProgramDirectory() + kSamplePpd;
 
-void WriteText(std::vector<unsigned char>& record, std::size_t offset, const wchar_t* text) {
-    for (std::size_t i = 0;; ++i) {
-        record[offset + 2 * i] = static_cast<unsigned char>(text[i] & 0xFF);
-        record[offset + 2 * i + 1] = static_cast<unsigned char>((text[i] >> 8) & 0xFF);
-        if (text[i] == L'\0') {
-            break;
-        }
-    }
-}
-
-// A section as a stored job might bring it: an older version of ours, a
-// confidential job and access control on.
-std::vector<unsigned char> MakeStoredSection() {
-    std::vector<unsigned char> record(PRIVATE_DEVMODE_SIZE, 0);
-    SetPrivateDevmodeDefaults(record.data());
-    WritePrivateDevmodeU32(record.data(), offsetof(PrivateDevmode, dwVersion), 1);
-    record[offsetof(PrivateDevmode, bSaveAccessControl)] = 1;
-    WritePrivateDevmodeU32(record.data(), offsetof(PrivateDevmode, dwReserveJobType),
-                           RESERVE_JOB_CONFIDENTIAL);
-    WriteText(record, offsetof(PrivateDevmode, wszJobUserName), L"anna");
-    WriteText(record, offsetof(PrivateDevmode, wszJobName), L"Quarterly");
-    WriteText(record, offsetof(PrivateDevmode, wszJobPassword), L"2468");
-    WriteText(record, offsetof(PrivateDevmode, wszAccessUserName), L"anna.berg");
-    WriteText(record, offsetof(PrivateDevmode, wszAccessPassword), L"s\u00e9same!");
-    return record;
-}
-
-int Fail(const char* what, HRESULT hr) {
-    std::fprintf(stderr, "marlowhost: %s failed (0x%08lX)\n", what, static_cast<unsigned long>(hr));
-    return 1;
-}
-
-int RunHost(const std::wstring& dllPath) {
-    std::printf("marlowui plug-in: %s\n", ToUtf8(dllPath).c_str());
-    PluginLibrary library(dllPath);
+    std::printf("marlowui plug-in: %s\n", ToUtf8(options.dllPath).c_str());
+    PluginLibrary library(options.dllPath);
     if (!library.IsLoaded()) {
-        std::fprintf(stderr, "marlowhost: cannot load %s (error %lu)\n", ToUtf8(dllPath).c_str(),
-                     library.LoadError());
+        std::fprintf(stderr, "marlowhost: cannot load %s (error %lu)\n",
+                     ToUtf8(options.dllPath).c_str(), library.LoadError());
         return 2;
     }
-
-    IPrintOemUI2* raw = nullptr;
-    const HRESULT created = library.CreatePluginObject(&raw);
-    if (FAILED(created)) {
-        return Fail("creating the plug-in object", created);
+    if (const int status = ReportPluginFrame(stdout, library)) {
+        return status;
     }
-    PluginRef plugin(raw);
-    std::printf("  class object        CLSID_OEMUI through IClassFactory\n");
-    std::printf("  plug-in object      IPrintOemUI2\n");
 
-    RecordingDriverUI driverUI;
-    const HRESULT published = plugin->PublishDriverInterface(&driverUI);
-    std::printf("  driver interface    %s\n",
-                SUCCEEDED(published) ? "IPrintOemDriverUI accepted" : "refused");
-
-    DWORD signature = 0, version = 0, needed = 0;
-    HRESULT hr = plugin->GetInfo(OEMGI_GETSIGNATURE, &signature, sizeof(signature), &needed);
-    if (FAILED(hr)) {
-        return Fail("GetInfo(OEMGI_GETSIGNATURE)", hr);
+    std::printf("\nPrinter \"%s\" with PPD %s\n", ToUtf8(kPrinterName).c_str(),
+                ToUtf8(options.ppdPath).c_str());
+    for (const auto& installed : options.installed) {
+        std::printf("  installed: *%s = %s\n", installed.first.c_str(), installed.second.c_str());
     }
-    hr = plugin->GetInfo(OEMGI_GETVERSION, &version, sizeof(version), &needed);
-    if (FAILED(hr)) {
-        return Fail("GetInfo(OEMGI_GETVERSION)", hr);
+    PluginSession session(options.dllPath, kPrinterName, options.ppdPath);
+    if (!session.IsReady()) {
+        std::fprintf(stderr, "marlowhost: %s\n", ToUtf8(session.Problem()).c_str());
+        return 2;
     }
-    std::printf("  signature           '%c%c%c%c' (0x%08lX)\n", static_cast<char>(signature >> 24),
-                static_cast<char>(signature >> 16), static_cast<char>(signature >> 8),
-                static_cast<char>(signature), static_cast<unsigned long>(signature));
-    std::printf("  version             %lu\n", static_cast<unsigned long>(version));
-
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    hr = plugin->DevMode(OEMDM_SIZE, &param);
-    if (FAILED(hr)) {
-        return Fail("DevMode(OEMDM_SIZE)", hr);
-    }
-    std::printf("  private section     %lu bytes\n", static_cast<unsigned long>(param.cbBufSize));
-
-    std::vector<unsigned char> working(param.cbBufSize, 0);
-    param.pOEMDMOut = working.data();
-    hr = plugin->DevMode(OEMDM_DEFAULT, &param);
-    if (FAILED(hr)) {
-        return Fail("DevMode(OEMDM_DEFAULT)", hr);
-    }
-    std::printf("\nDefaults (DevMode OEMDM_DEFAULT):\n");
-    PrintPrivateSection(stdout, working.data());
-
-    std::vector<unsigned char> stored = MakeStoredSection();
-    param.pOEMDMIn = stored.data();
-    hr = plugin->DevMode(OEMDM_MERGE, &param);
-    if (FAILED(hr)) {
-        return Fail("DevMode(OEMDM_MERGE)", hr);
-    }
-    std::printf("\nA stored version-1 section merged in (DevMode OEMDM_MERGE):\n");
-    PrintPrivateSection(stdout, working.data());
-
-    plugin.reset();
-    std::printf("\nplug-in released; DllCanUnloadNow: %s\n",
-                library.CanUnloadNow() == S_OK ? "S_OK" : "S_FALSE");
+    SimulateDocumentSheet(stdout, session, options);
+    SimulatePrinterSheet(stdout, session);
     return 0;
 }
 
@@ -157,9 +68,15 @@ int RunHost(const std::wstring& dllPath) {
 int main() {
     // Bytes out as they are: the same report on every platform.
     _setmode(_fileno(stdout), _O_BINARY);
-    const std::vector<std::wstring> arguments = marlow::host::GetArguments();
-    const std::wstring dllPath = arguments.empty()
-                                     ? marlow::host::GetProgramDirectory() + L"marlowui.dll"
-                                     : arguments[0];
-    return marlow::host::RunHost(dllPath);
+    const marlow::host::HostOptions options = marlow::host::ParseHostOptions(marlow::host::GetArguments());
+    if (options.showHelp) {
+        std::fputs(marlow::host::kHostUsage, stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "marlowhost: %s\n%s", marlow::host::ToUtf8(options.error).c_str(),
+                     marlow::host::kHostUsage);
+        return 2;
+    }
+    return marlow::host::RunHost(options);
 }

@@ -1,0 +1,59 @@
+// One plug-in object as the driver's UI module drives it for a printer: the
+// library loaded, the object created and handed the driver interface, the
+// printer set up in the spooler with its PPD, and - per sheet - the host's
+// records, on which CommonUIProp runs its counting and filling calls.
+#pragma once
+
+#include "host/host_sheet.h"
+#include "host/plugin_library.h"
+#include "host/recording_driver_ui.h"
+#include "host/spooler_printer.h"
+
+#include <memory>
+#include <string>
+
+namespace marlow::host {
+
+class PluginSession {
+public:
+    // Loads the plug-in and sets the printer up; see IsReady.
+    PluginSession(const std::wstring& dllPath, const std::wstring& printerName,
+                  const std::wstring& ppdPath);
+    ~PluginSession();
+    PluginSession(const PluginSession&) = delete;
+    PluginSession& operator=(const PluginSession&) = delete;
+
+    bool IsReady() const { return plugin_ != nullptr && printer_.IsReady() && model_ != nullptr; }
+    // What went wrong, when not ready.
+    std::wstring Problem() const;
+
+    IPrintOemUI2& Plugin() { return *plugin_; }
+    RecordingDriverUI& DriverUI() { return driverUI_; }
+    SpoolerPrinter& Printer() { return printer_; }
+    PluginLibrary& Library() { return library_; }
+    // The host's own reading of the PPD, from which it builds its items.
+    const PpdModel& HostModel() const { return *model_; }
+
+    // A sheet with the items the driver builds from the PPD.
+    std::unique_ptr<HostSheet> MakeDocumentSheet();
+    std::unique_ptr<HostSheet> MakePrinterSheet();
+    // A sheet with the given items, for this printer.
+    std::unique_ptr<HostSheet> MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items);
+
+    // The driver's two calls: counting, then filling. Returns what the
+    // filling call returned (the counting call's result is checked too).
+    HRESULT RunCommonUIProp(HostSheet& sheet);
+
+private:
+    PluginLibrary library_;
+    IPrintOemUI2* plugin_ = nullptr;
+    RecordingDriverUI driverUI_;
+    SpoolerPrinter printer_;
+    std::unique_ptr<PpdModel> model_;
+};
+
+// Reads a PPD file with our own reader (the host's view of it); null when
+// the file cannot be opened.
+std::unique_ptr<PpdModel> ReadPpdFile(const std::wstring& path);
+
+}  // namespace marlow::host

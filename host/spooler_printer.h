@@ -1,0 +1,43 @@
+// A printer set up in the (Wine) spooler for the duration of a test or a
+// simulator run: a driver whose data file is the given PPD, a printer using it
+// on port FILE:, and an open handle to it. The plug-in finds the PPD through
+// GetPrinterDriverW on that handle, as it does on a real system.
+#pragma once
+
+#include "platform/windows_sdk.h"
+
+#include <string>
+
+namespace marlow::host {
+
+class SpoolerPrinter {
+public:
+    SpoolerPrinter(const std::wstring& printerName, const std::wstring& ppdPath);
+    ~SpoolerPrinter();
+    SpoolerPrinter(const SpoolerPrinter&) = delete;
+    SpoolerPrinter& operator=(const SpoolerPrinter&) = delete;
+
+    bool IsReady() const { return hPrinter_ != nullptr; }
+    HANDLE Handle() const { return hPrinter_; }
+    // What failed, when not ready.
+    const std::wstring& Problem() const { return problem_; }
+    // The PPD's path in the spooler's driver directory.
+    const std::wstring& InstalledPpdPath() const { return installedPpd_; }
+
+private:
+    void RemoveLeftovers();
+    bool InstallDriver(const std::wstring& ppdPath);
+    bool AddAndOpenPrinter();
+    bool Fail(const std::wstring& what);
+
+    std::wstring printerName_;
+    std::wstring driverName_;
+    std::wstring installedPpd_;
+    std::wstring installedDriverFile_;
+    bool driverAdded_ = false;
+    HANDLE hAddedPrinter_ = nullptr;
+    HANDLE hPrinter_ = nullptr;
+    std::wstring problem_;
+};
+
+}  // namespace marlow::host

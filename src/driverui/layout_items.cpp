@@ -1,0 +1,41 @@
+#include "driverui/layout_items.h"
+
+namespace marlow {
+
+bool IsHiddenLayoutItem(BYTE dmPubId) {
+    switch (dmPubId) {
+    case DMPUB_ORIENTATION:
+    case DMPUB_DUPLEX:
+    case DMPUB_NUP:
+    case DMPUB_PAGEORDER:
+#if NTDDI_VERSION >= 0x06000000
+    case DMPUB_NUP_DIRECTION:
+    case DMPUB_MANUAL_DUPLEX:
+    case DMPUB_STAPLE:
+    case DMPUB_BOOKLET_EDGE:
+#endif
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Manual duplex and staple are hidden but never reported: the Layout page
+// does not offer them.
+bool IsReportedLayoutItem(BYTE dmPubId) {
+    switch (dmPubId) {
+    case DMPUB_ORIENTATION:
+    case DMPUB_DUPLEX:
+    case DMPUB_NUP:
+    case DMPUB_PAGEORDER:
+#if NTDDI_VERSION >= 0x06000000
+    case DMPUB_NUP_DIRECTION:
+    case DMPUB_BOOKLET_EDGE:
+#endif
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace marlow

@@ -1,0 +1,14 @@
+// Where the printer's PPD file is: the data file of its driver, as the
+// spooler reports it.
+#pragma once
+
+#include "platform/windows_sdk.h"
+
+namespace marlow {
+
+constexpr DWORD kPpdPathUnits = 260;
+
+// True when the buffer received the path (shorter than 260 units, NUL ended).
+bool GetPpdFilePath(HANDLE hHeap, HANDLE hPrinter, WCHAR (&path)[kPpdPathUnits]);
+
+}  // namespace marlow

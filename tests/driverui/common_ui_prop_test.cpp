@@ -1,0 +1,290 @@
+// CommonUIProp as the driver calls it - counting call, then filling call -
+// on item arrays built from a PPD, with the printer's PPD found through the
+// real spooler and the installed options answered by the stand-in driver.
+#include "host/import_patch.h"
+#include "sheet_test_support.h"
+
+#include <algorithm>
+
+namespace marlow::test {
+namespace {
+
+using host::HostItemSpec;
+using host::HostSheet;
+
+constexpr wchar_t kRenderingName[] = L"Color Mode";
+constexpr wchar_t kOutputBinName[] = L"Output Bin";
+constexpr wchar_t kGlossName[] = L"Gloss Finish";
+
+// The DMPubIDs of the standard layout items this build hides.
+std::vector<BYTE> HiddenLayoutIds() {
+#if NTDDI_VERSION >= 0x06000000
+    return {1, 7, 16, 17, 18, 19, 20, 21};
+#else
+    return {1, 7, 16, 17};
+#endif
+}
+
+std::vector<BYTE> HiddenIdsOf(HostSheet& sheet) {
+    std::vector<BYTE> hidden;
+    for (DWORD i = 0; i < sheet.Items().Count(); ++i) {
+        if (sheet.Items()[i].Flags & OPTIF_HIDE) hidden.push_back(sheet.Items()[i].DMPubID);
+    }
+    std::sort(hidden.begin(), hidden.end());
+    return hidden;
+}
+
+using ItemAdjustment = SheetTest;
+
+TEST_F(ItemAdjustment, CountingCallAddsNoItemsOnEitherSheet) {
+    for (DWORD mode : {OEMCUIP_DOCPROP, OEMCUIP_PRNPROP}) {
+        auto sheet = mode == OEMCUIP_DOCPROP ? session.MakeDocumentSheet() : session.MakePrinterSheet();
+        sheet->PrepareCountingCall();
+        sheet->Param().cOEMOptItems = 7;
+        EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(mode, &sheet->Param()));
+        EXPECT_EQ(0u, sheet->Param().cOEMOptItems) << mode;
+    }
+}
+
+TEST_F(ItemAdjustment, HidesTheLayoutItemsOfThisBuildAndInstallsTheCallback) {
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+    EXPECT_NE(nullptr, sheet->Param().OEMCUIPCallback);
+    EXPECT_NE(nullptr, sheet->Param().pOEMUserData);
+}
+
+TEST_F(ItemAdjustment, MarksTheInputSlotsTheLowerCassettesRuleOut) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+
+    // A later sheet of the same object asks again and evaluates anew.
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "2Tray");
+    sheet = OpenDocumentSheet();
+    EXPECT_EQ(Texts({L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "3Tray");
+    sheet = OpenDocumentSheet();
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+}
+
+TEST_F(ItemAdjustment, AsksTheHostForEachInstallableFeatureAndKeepsDefaultsWhenRefused) {
+    session.DriverUI().RefuseGetDriverSetting(true);
+    auto sheet = OpenDocumentSheet();
+    const std::vector<std::string> asked = {"QVTrayUnit", "QVDuplexOption", "QVStackerOption"};
+    EXPECT_EQ(asked, session.DriverUI().SettingsAskedFor());
+    // The PPD's defaults: no cassette unit, no duplex unit, no stacker.
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+    EXPECT_EQ(Texts({L"Short Edge", L"Long Edge"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DUPLEX)));
+}
+
+TEST_F(ItemAdjustment, MarksPpdFeatureItemsThatTheFeatureTableKnows) {
+    session.DriverUI().SetInstalledOption("QVStackerOption", "False");
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(Texts({L"Stacker"}), MarkedChoices(sheet->Items().FindByName(kOutputBinName)));
+    // Ruled out as well, but not a feature the plug-in looks after.
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByName(kGlossName)).empty());
+
+    session.DriverUI().SetInstalledOption("QVStackerOption", "True");
+    sheet = OpenDocumentSheet();
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByName(kOutputBinName)).empty());
+}
+
+TEST_F(ItemAdjustment, DuplexChoicesFollowTheDuplexUnit) {
+    session.DriverUI().SetInstalledOption("QVDuplexOption", "True");
+    auto sheet = OpenDocumentSheet();
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DUPLEX)).empty());
+    EXPECT_TRUE(HasFlag(sheet->Items().FindByDmPubId(DMPUB_DUPLEX), OPTIF_HIDE));
+}
+
+TEST_F(ItemAdjustment, ReadsThePpdFileOncePerObject) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    OpenDocumentSheet();
+    // The printer's file changes under us: every cassette allowed now. The
+    // object keeps the model it read.
+    TempFile relaxed(std::string(kTestPrinterPpd).substr(0, std::string(kTestPrinterPpd).find("*UIConstraints")));
+    ASSERT_TRUE(CopyFileW(relaxed.Path().c_str(), session.Printer().InstalledPpdPath().c_str(), FALSE));
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+}
+
+TEST_F(ItemAdjustment, ColourModeIsDisabledOnlyWhenAColourItemBeforeItIsOff) {
+    auto specs = DocumentSpecs();
+    FindSpec(specs, DMPUB_COLOR)->sel = 0;
+    auto sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    EXPECT_TRUE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED));
+
+    FindSpec(specs, DMPUB_COLOR)->sel = 1;
+    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED));
+
+    FindSpec(specs, DMPUB_COLOR)->sel = 0;
+    MoveItemToEnd(specs, DMPUB_COLOR);
+    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED)) << "colour item after it";
+
+    RemoveItem(specs, DMPUB_COLOR);
+    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED)) << "no colour item";
+}
+
+TEST_F(ItemAdjustment, APrinterWithoutItsPpdGetsOnlyTheHiding) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    auto specs = DocumentSpecs();
+    FindSpec(specs, DMPUB_COLOR)->sel = 0;
+    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, specs);
+    sheet->Param().hPrinter = nullptr;  // the spooler can tell us nothing
+    ASSERT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+    EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED));
+    EXPECT_NE(nullptr, sheet->Param().OEMCUIPCallback);
+}
+
+TEST_F(ItemAdjustment, WithoutItsOwnModuleThePluginMarksNothing) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    auto sheet = session.MakeDocumentSheet();
+    sheet->Param().hModule = nullptr;
+    ASSERT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+}
+
+TEST_F(ItemAdjustment, AnObjectWithoutTheDriverInterfaceUsesThePpdDefaults) {
+    IPrintOemUI2* bare = nullptr;
+    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(&bare));
+    auto sheet = session.MakeDocumentSheet();
+    sheet->PrepareCountingCall();
+    EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
+    sheet->PrepareFillingCall();
+    EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
+    bare->Release();
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+}
+
+TEST_F(ItemAdjustment, LeavesIncompleteHostItemsAloneAndGoesOnWithTheRest) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    auto specs = DocumentSpecs();
+    FindSpec(specs, DMPUB_COLOR)->sel = 0;
+    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, specs);
+    host::ItemArray& items = sheet->Items();
+    items.FindByDmPubId(DMPUB_FORMNAME)->pOptType = nullptr;
+    items.FindByDmPubId(DMPUB_MEDIATYPE)->pOptType->pOptParam = nullptr;
+    items.FindByName(kOutputBinName)->UserData = 0;
+    reinterpret_cast<USERDATA*>(items.FindByName(kRenderingName)->UserData)->pKeyWordName = nullptr;
+    items.FindByName(kGlossName)->pName = nullptr;
+    ASSERT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(items.FindByDmPubId(DMPUB_DEFSOURCE)));
+    EXPECT_FALSE(HasFlag(items.FindByName(kRenderingName), OPTIF_DISABLED)) << "no keyword, no rule";
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+}
+
+TEST_F(ItemAdjustment, SurvivesMissingRecordsFromTheHost) {
+    EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(OEMCUIP_DOCPROP, nullptr));
+    EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(OEMCUIP_PRNPROP, nullptr));
+
+    for (DWORD mode : {OEMCUIP_DOCPROP, OEMCUIP_PRNPROP, DWORD{7}}) {
+        auto sheet = session.MakeSheet(mode, DocumentSpecs());
+        sheet->Param().pDrvOptItems = nullptr;  // but a count of many
+        EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+        sheet->Param().hOEMHeap = nullptr;
+        sheet->Param().poemuiobj = nullptr;
+        EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet)) << mode;
+    }
+}
+
+TEST_F(ItemAdjustment, PrinterSheetHidesTheFormToTrayGroupUpToItsNextSibling) {
+    std::vector<HostItemSpec> specs(6);
+    const BYTE levels[] = {1, 2, 2, 1, 2, 1};
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        specs[i].level = levels[i];
+        specs[i].name = L"item " + std::to_wstring(i);
+        specs[i].options = {L"A4", L"Letter"};
+    }
+    specs[0].nameResourceId = host::kFormTrayAssignName;
+    specs[5].nameResourceId = host::kInitialTreeItemName;
+    auto sheet = OpenSheet(OEMCUIP_PRNPROP, specs);
+    host::ItemArray& items = sheet->Items();
+
+    const bool hidden[] = {true, true, true, false, false, false};
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        EXPECT_EQ(hidden[i], HasFlag(&items[i], OPTIF_HIDE)) << "item " << i;
+        const bool paramsHidden = (items[i].pOptType->pOptParam[0].Flags & OPTPF_HIDE) != 0;
+        EXPECT_EQ(hidden[i] && i != 0, paramsHidden) << "options of item " << i;
+    }
+    EXPECT_TRUE(HasFlag(&items[5], OPTIF_INITIAL_TVITEM));
+    EXPECT_EQ(nullptr, sheet->Param().OEMCUIPCallback) << "no callback on the printer sheet";
+}
+
+TEST_F(ItemAdjustment, TheInitialTreeItemIsAPrinterSheetMatter) {
+    auto specs = DocumentSpecs();
+    HostItemSpec item400;
+    item400.nameResourceId = host::kInitialTreeItemName;
+    specs.push_back(item400);
+    auto sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    EXPECT_FALSE(HasFlag(&sheet->Items()[specs.size() - 1], OPTIF_INITIAL_TVITEM));
+}
+
+TEST_F(ItemAdjustment, PrinterSheetBuiltFromThePpdLosesItsTrayAssignments) {
+    auto sheet = session.MakePrinterSheet();
+    ASSERT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+    host::ItemArray& items = sheet->Items();
+    EXPECT_TRUE(HasFlag(items.FindByName(L"Cassette 1"), OPTIF_HIDE));
+    EXPECT_TRUE(HasFlag(items.FindByName(L"Automatically Select"), OPTIF_HIDE));
+    EXPECT_FALSE(HasFlag(items.FindByName(L"Installable Options"), OPTIF_HIDE));
+    EXPECT_FALSE(HasFlag(items.FindByName(L"Lower Cassette Unit"), OPTIF_HIDE));
+}
+
+// --- The platform version decides whether the layout items stay ---
+
+struct PlatformCase {
+    const char* name;
+    BOOL queryWorks;
+    DWORD major, minor;
+    WORD servicePack;
+    bool layoutHidden;
+};
+
+PlatformCase g_platform;
+
+BOOL WINAPI FakeGetVersionExW(LPOSVERSIONINFOW info) {
+    if (!g_platform.queryWorks) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    info->dwMajorVersion = g_platform.major;
+    info->dwMinorVersion = g_platform.minor;
+    info->dwBuildNumber = 2600;
+    info->dwPlatformId = VER_PLATFORM_WIN32_NT;
+    if (info->dwOSVersionInfoSize >= sizeof(OSVERSIONINFOEXW)) {
+        reinterpret_cast<OSVERSIONINFOEXW*>(info)->wServicePackMajor = g_platform.servicePack;
+    }
+    return TRUE;
+}
+
+class LegacyPlatform : public SheetTest, public ::testing::WithParamInterface<PlatformCase> {};
+
+TEST_P(LegacyPlatform, DecidesWhetherTheLayoutItemsStayVisible) {
+    g_platform = GetParam();
+    host::ImportPatch patch(session.Library().Module(), "kernel32.dll", "GetVersionExW",
+                            reinterpret_cast<void*>(&FakeGetVersionExW));
+    ASSERT_TRUE(patch.IsActive());
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(GetParam().layoutHidden ? HiddenLayoutIds() : std::vector<BYTE>(), HiddenIdsOf(*sheet));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, LegacyPlatform,
+    ::testing::Values(PlatformCase{"nt4", TRUE, 4, 0, 6, false},
+                      PlatformCase{"w2000", TRUE, 5, 0, 4, false},
+                      PlatformCase{"xp_sp2", TRUE, 5, 1, 2, false},
+                      PlatformCase{"xp_sp3", TRUE, 5, 1, 3, true},
+                      PlatformCase{"server2003", TRUE, 5, 2, 0, true},
+                      PlatformCase{"vista", TRUE, 6, 0, 0, true},
+                      PlatformCase{"win7", TRUE, 6, 1, 1, true},
+                      PlatformCase{"query_fails", FALSE, 0, 0, 0, true}),
+    [](const ::testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace marlow::test
