@@ -8,9 +8,9 @@
 namespace marlow {
 
 struct FeatureNameRow {
-    LONG lDmPubId;             // the host's DMPubID of a standard item; 0: matched by keyword
-    LONG lFeatureId;           // our own number; 0 only in the terminating row
-    LONG lStringId;            // string resource of the display name
+    LONG lDmPubId;               // the host's DMPubID of a standard item; 0: matched by keyword
+    LONG lFeatureId;             // our own number; 0 only in the terminating row
+    LONG lStringId;              // string resource of the display name
     const wchar_t* pwszKeyword;  // PPD main keyword, asterisk included
 };
 

@@ -41,19 +41,28 @@ public:
         return text + ReadString();
     }
 
-    void AlignTo(std::size_t alignment) { m_offset = (m_offset + alignment - 1) / alignment * alignment; }
+    void AlignTo(std::size_t alignment) {
+        m_offset = (m_offset + alignment - 1) / alignment * alignment;
+    }
     void Skip(std::size_t bytes) { m_offset += bytes; }
 
 private:
     static std::wstring OrdinalName(std::uint16_t ordinal) {
         switch (ordinal) {
-        case 0x0080: return L"Button";
-        case 0x0081: return L"Edit";
-        case 0x0082: return L"Static";
-        case 0x0083: return L"ListBox";
-        case 0x0084: return L"ScrollBar";
-        case 0x0085: return L"ComboBox";
-        default: return L"#" + std::to_wstring(ordinal);
+        case 0x0080:
+            return L"Button";
+        case 0x0081:
+            return L"Edit";
+        case 0x0082:
+            return L"Static";
+        case 0x0083:
+            return L"ListBox";
+        case 0x0084:
+            return L"ScrollBar";
+        case 0x0085:
+            return L"ComboBox";
+        default:
+            return L"#" + std::to_wstring(ordinal);
         }
     }
 

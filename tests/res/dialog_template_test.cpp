@@ -1,12 +1,13 @@
 // The two dialog templates of the built library, read as the dialog manager
 // reads them, and created for real where a display is available.
+#include "dialog_template.h"
+
 #include <gtest/gtest.h>
 
 #include <cwctype>
 #include <string>
 #include <vector>
 
-#include "dialog_template.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
 
@@ -95,7 +96,8 @@ protected:
         return pData != nullptr ? ReadDialogTemplate(pData, size) : DialogTemplate{};
     }
 
-    void ExpectDialog(int id, const wchar_t* caption, const std::vector<ExpectedControl>& controls) {
+    void ExpectDialog(int id, const wchar_t* caption,
+                      const std::vector<ExpectedControl>& controls) {
         DialogTemplate dialog = ReadTemplate(id);
         ASSERT_TRUE(dialog.bExtended) << "dialog " << id << " is missing or not extended";
         EXPECT_EQ(dialog.style, 0x48C80042u);

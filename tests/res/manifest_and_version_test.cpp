@@ -32,7 +32,8 @@ private:
 
 class Activation {
 public:
-    explicit Activation(HANDLE hContext) : m_bActive(ActivateActCtx(hContext, &m_cookie) != FALSE) {}
+    explicit Activation(HANDLE hContext)
+        : m_bActive(ActivateActCtx(hContext, &m_cookie) != FALSE) {}
     ~Activation() {
         if (m_bActive) DeactivateActCtx(0, m_cookie);
     }
@@ -50,11 +51,13 @@ protected:
     void SetUp() override { ASSERT_NE(m_plugin.Handle(), nullptr) << "marlowui.dll did not load"; }
 
     std::string ManifestText() const {
-        HRSRC hInfo = FindResourceExW(m_plugin.Handle(), RT_MANIFEST, MAKEINTRESOURCEW(IDR_MANIFEST),
-                                      MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        HRSRC hInfo =
+            FindResourceExW(m_plugin.Handle(), RT_MANIFEST, MAKEINTRESOURCEW(IDR_MANIFEST),
+                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
         HGLOBAL hData = hInfo != nullptr ? LoadResource(m_plugin.Handle(), hInfo) : nullptr;
         const char* p = hData != nullptr ? static_cast<const char*>(LockResource(hData)) : nullptr;
-        return p != nullptr ? std::string(p, SizeofResource(m_plugin.Handle(), hInfo)) : std::string();
+        return p != nullptr ? std::string(p, SizeofResource(m_plugin.Handle(), hInfo))
+                            : std::string();
     }
 
     PluginModule m_plugin;

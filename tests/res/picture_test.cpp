@@ -154,7 +154,8 @@ TEST_F(PictureTest, EveryIconIsOneTwentyPixelImageWithAlphaAndMask) {
         EXPECT_EQ(bitmap.bmHeight, 20);
 
         DWORD size = 0;
-        const BYTE* pGroup = ResourceBytes(m_plugin.Handle(), MAKEINTRESOURCEW(id), RT_GROUP_ICON, &size);
+        const BYTE* pGroup =
+            ResourceBytes(m_plugin.Handle(), MAKEINTRESOURCEW(id), RT_GROUP_ICON, &size);
         ASSERT_NE(pGroup, nullptr);
         ASSERT_GE(size, 6 + sizeof(GroupIconEntry));
         EXPECT_EQ(reinterpret_cast<const WORD*>(pGroup)[2], 1) << "images in the group";
@@ -164,7 +165,8 @@ TEST_F(PictureTest, EveryIconIsOneTwentyPixelImageWithAlphaAndMask) {
         EXPECT_EQ(entry.bHeight, 20);
         EXPECT_EQ(entry.wBitCount, 32);
 
-        const BYTE* pImage = ResourceBytes(m_plugin.Handle(), MAKEINTRESOURCEW(entry.nId), RT_ICON, &size);
+        const BYTE* pImage =
+            ResourceBytes(m_plugin.Handle(), MAKEINTRESOURCEW(entry.nId), RT_ICON, &size);
         ASSERT_NE(pImage, nullptr);
         BITMAPINFOHEADER header;
         memcpy(&header, pImage, sizeof(header));
@@ -216,8 +218,10 @@ TEST_F(PictureTest, EveryBitmapIsATwentyFourBitPictureOfTwoHundredBy170) {
 TEST_F(PictureTest, BackgroundsCarryTheTransparentColourThePreviewLeavesOut) {
     for (UINT id : ExpectedBitmaps()) {
         SCOPED_TRACE(testing::Message() << "bitmap " << id);
-        const COLORREF own = IsOverlay(id) ? MARLOW_OVERLAY_TRANSPARENT_COLOR : MARLOW_BASE_TRANSPARENT_COLOR;
-        const COLORREF other = IsOverlay(id) ? MARLOW_BASE_TRANSPARENT_COLOR : MARLOW_OVERLAY_TRANSPARENT_COLOR;
+        const COLORREF own =
+            IsOverlay(id) ? MARLOW_OVERLAY_TRANSPARENT_COLOR : MARLOW_BASE_TRANSPARENT_COLOR;
+        const COLORREF other =
+            IsOverlay(id) ? MARLOW_BASE_TRANSPARENT_COLOR : MARLOW_OVERLAY_TRANSPARENT_COLOR;
         OwnedBitmap loaded(LoadBitmapW(m_plugin.Handle(), MAKEINTRESOURCEW(id)));
         ASSERT_NE(loaded.hBitmap, nullptr);
         {

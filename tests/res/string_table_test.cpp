@@ -45,7 +45,8 @@ BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR
 
 BOOL CALLBACK CollectBlock(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
     if (IS_INTRESOURCE(name)) {
-        reinterpret_cast<std::set<UINT>*>(param)->insert(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)));
+        reinterpret_cast<std::set<UINT>*>(param)->insert(
+            static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)));
     }
     return TRUE;
 }
@@ -63,7 +64,8 @@ std::map<UINT, std::wstring> ReadStringTable(HMODULE hModule, LANGID language) {
         if (languages.count(language) == 0) continue;
         HRSRC hInfo = FindResourceExW(hModule, RT_STRING, MAKEINTRESOURCEW(block), language);
         HGLOBAL hData = hInfo != nullptr ? LoadResource(hModule, hInfo) : nullptr;
-        const WCHAR* p = hData != nullptr ? static_cast<const WCHAR*>(LockResource(hData)) : nullptr;
+        const WCHAR* p =
+            hData != nullptr ? static_cast<const WCHAR*>(LockResource(hData)) : nullptr;
         if (p == nullptr) continue;
         const WCHAR* pEnd = p + SizeofResource(hModule, hInfo) / sizeof(WCHAR);
         for (UINT i = 0; i < 16 && p < pEnd; ++i) {
@@ -139,7 +141,8 @@ TEST_F(StringTableTest, NeutralTableCarriesTheProductTexts) {
     EXPECT_EQ(neutral[11059], L"Dra&w Borderles");
     EXPECT_EQ(neutral[11054], L"Page&s per Sheet");
     EXPECT_EQ(neutral[15005], L"Save Access Control settings");
-    EXPECT_EQ(neutral[20147], L"If Access Control is set on the printer, you must enter a password.");
+    EXPECT_EQ(neutral[20147],
+              L"If Access Control is set on the printer, you must enter a password.");
     EXPECT_EQ(neutral[25011],
               L"To enable password-protected printing, please enter the password, user name and "
               L"job name.");

@@ -16,8 +16,10 @@ def draw_sheet_preview(record):
     draw_blank_sheet(picture, SHEETS[record.sheet])
     columns, rows = record.grid
     rects = page_rects(record.sheet, columns, rows, record.pages)
+    # One size of numbers on the sheet, the size the largest one fits in.
+    widest = str(columns * rows)
     for number, (c, r) in enumerate(reading_order(columns, rows, record.order), start=1):
-        draw_page(picture, rects[r][c], number, inks)
+        draw_page(picture, rects[r][c], number, inks, widest)
     return picture
 
 
@@ -54,7 +56,7 @@ def draw_blank_sheet(picture, rect):
     picture.frame_rect(*rect, palette.SHEET_EDGE)
 
 
-def draw_page(picture, rect, number, inks):
+def draw_page(picture, rect, number, inks, widest=None):
     """A page miniature: a title bar, lines of text, for larger pages a
     picture, and the page number large in the middle."""
     left, top, right, bottom = rect
@@ -67,7 +69,7 @@ def draw_page(picture, rect, number, inks):
                       inks(palette.accent(number)))
     text = str(number)
     scale = max(1, min(int(height * 0.5) // glyphs.GLYPH_HEIGHT,
-                       (width - 2 * margin) // (glyphs.text_width(text) + 2)))
+                       (width - 2 * margin) // (glyphs.text_width(widest or text) + 2)))
     digits_h = glyphs.GLYPH_HEIGHT * scale
     digits_w = glyphs.text_width(text, scale)
     cx = (left + right) // 2
