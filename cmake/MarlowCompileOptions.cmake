@@ -1,10 +1,11 @@
 # Warnings and language settings shared by every target of ours (not by the
-# third-party code we build, such as GoogleTest).
+# third-party code we build, such as GoogleTest). The warning options are
+# for the compilers only: the resource compiler takes none of them.
 add_library(marlow_options INTERFACE)
 if(MSVC)
-  target_compile_options(marlow_options INTERFACE /W4 /WX /permissive- /utf-8)
+  target_compile_options(marlow_options INTERFACE "$<$<COMPILE_LANGUAGE:C,CXX>:/W4;/WX;/permissive-;/utf-8>")
 else()
-  target_compile_options(marlow_options INTERFACE -Wall -Wextra -Werror)
+  target_compile_options(marlow_options INTERFACE "$<$<COMPILE_LANGUAGE:C,CXX>:-Wall;-Wextra;-Werror>")
 endif()
 if(WIN32)
   target_compile_definitions(marlow_options INTERFACE UNICODE _UNICODE NOMINMAX)
