@@ -236,6 +236,56 @@ TEST_F(ItemAdjustment, PrinterSheetBuiltFromThePpdLosesItsTrayAssignments) {
     EXPECT_FALSE(HasFlag(items.FindByName(L"Lower Cassette Unit"), OPTIF_HIDE));
 }
 
+// --- The PPD path, as the spooler reports it ---
+
+std::wstring g_fakeDataFile;
+
+// Answers a driver whose data file is g_fakeDataFile.
+BOOL WINAPI FakeGetPrinterDriverW(HANDLE, LPWSTR, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) {
+    const DWORD bytes = sizeof(DRIVER_INFO_3W) + (g_fakeDataFile.size() + 1) * sizeof(WCHAR);
+    *needed = bytes;
+    if (level != 3 || buffer == nullptr || size < bytes) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return FALSE;
+    }
+    auto* info = reinterpret_cast<DRIVER_INFO_3W*>(buffer);
+    *info = DRIVER_INFO_3W{};
+    info->pDataFile = reinterpret_cast<LPWSTR>(info + 1);
+    CopyMemory(info->pDataFile, g_fakeDataFile.c_str(), (g_fakeDataFile.size() + 1) * sizeof(WCHAR));
+    return TRUE;
+}
+
+TEST_F(ItemAdjustment, APathTooLongForTheBufferGivesNoModelYet) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    {
+        g_fakeDataFile = L"C:\\" + std::wstring(257, L'x');  // 260 units
+        host::ImportPatch patch(session.Library().Module(), "winspool.drv", "GetPrinterDriverW",
+                                reinterpret_cast<void*>(&FakeGetPrinterDriverW));
+        ASSERT_TRUE(patch.IsActive());
+        auto sheet = OpenDocumentSheet();
+        EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+    }
+    // No model was kept, so the next counting call reads the real file.
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
+}
+
+TEST_F(ItemAdjustment, AMissingPpdFileGivesAnEmptyModelForGood) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
+    {
+        g_fakeDataFile = L"C:\\no such directory\\" + std::wstring(238, L'y');  // 259 units
+        host::ImportPatch patch(session.Library().Module(), "winspool.drv", "GetPrinterDriverW",
+                                reinterpret_cast<void*>(&FakeGetPrinterDriverW));
+        ASSERT_TRUE(patch.IsActive());
+        ASSERT_EQ(259u, g_fakeDataFile.size());
+        auto sheet = OpenDocumentSheet();
+        EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+    }
+    auto sheet = OpenDocumentSheet();
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+}
+
 // --- The platform version decides whether the layout items stay ---
 
 struct PlatformCase {
