@@ -25,4 +25,22 @@ constexpr PpdCharClass ClassifyPpdChar(int c) {
     }
 }
 
+// The same as a table, for the tokenizer's inner loops.
+struct PpdCharClassTable {
+    PpdCharClass classes[256];
+};
+
+constexpr PpdCharClassTable MakePpdCharClassTable() {
+    PpdCharClassTable table{};
+    for (int c = 0; c < 256; ++c) {
+        table.classes[c] = ClassifyPpdChar(c);
+    }
+    return table;
+}
+
+inline constexpr PpdCharClassTable kPpdCharClasses = MakePpdCharClassTable();
+
+// c is a byte, 0 to 255.
+inline PpdCharClass LookUpPpdCharClass(int c) { return kPpdCharClasses.classes[c]; }
+
 }  // namespace marlow

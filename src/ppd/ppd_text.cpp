@@ -37,19 +37,6 @@ void PpdText::Assign(const char16_t* units, std::int32_t count) {
     nLength_ = count;
 }
 
-bool PpdText::Equals(const char16_t* units, std::int32_t count) const {
-    if (count != nLength_) {
-        return false;
-    }
-    if (count == 0) {
-        return true;
-    }
-    return units != nullptr &&
-           std::memcmp(wszText_, units, static_cast<std::size_t>(count) * sizeof(char16_t)) == 0;
-}
-
-bool PpdText::Equals(const PpdText& other) const { return Equals(other.wszText_, other.nLength_); }
-
 bool PpdText::EqualsString(const char16_t* text) const {
     if (text == nullptr) {
         return false;

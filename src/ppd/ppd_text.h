@@ -29,12 +29,30 @@ public:
 
     // Exact comparison over the whole text; the length check first is only
     // a quick rejection.
-    bool Equals(const char16_t* units, std::int32_t count) const;
-    bool Equals(const PpdText& other) const;
+    // Inline: the constraint evaluation compares texts in its innermost loop.
+    bool Equals(const char16_t* units, std::int32_t count) const {
+        return count == nLength_ && (count == 0 || EqualsUnits(units));
+    }
+    bool Equals(const PpdText& other) const { return Equals(other.wszText_, other.nLength_); }
     // The same for a zero-terminated text; an absent text equals nothing.
     bool EqualsString(const char16_t* text) const;
 
 private:
+    // Compares this text's units with as many of units; false for null.
+    // From the last unit back: keywords that differ tend to differ at their
+    // end ("LC3" and "LC4"), so most unequal pairs are told apart at once.
+    bool EqualsUnits(const char16_t* units) const {
+        if (units == nullptr) {
+            return false;
+        }
+        for (std::int32_t i = nLength_ - 1; i >= 0; --i) {
+            if (wszText_[i] != units[i]) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     std::int32_t nLength_;
     char16_t wszText_[kCapacity];
 };

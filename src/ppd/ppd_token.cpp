@@ -34,7 +34,7 @@ int SkipToTokenStart(PpdByteSource& source) {
             bInComment = true;
             continue;
         }
-        if (ClassifyPpdChar(c) != PpdCharClass::kBlank) {
+        if (LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
             return c;
         }
     }
@@ -54,7 +54,8 @@ std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer) {
 }
 
 bool ContinuesPlainToken(int c, bool bAllowBlanks) {
-    return ClassifyPpdChar(c) == PpdCharClass::kToken || (bAllowBlanks && (c == '\t' || c == ' '));
+    return LookUpPpdCharClass(c) == PpdCharClass::kToken ||
+           (bAllowBlanks && (c == '\t' || c == ' '));
 }
 
 // The first other character ends the token and is consumed with it; so is
