@@ -82,9 +82,11 @@ private:
 
     void MarkFeatureOptions(PpdFeature& feature);
 
-    PpdPointerArray<PpdFeature> features_;
-    PpdPointerArray<UiConstraint> constraints_;
+    // Declared in the reverse order of their destruction: the features with
+    // their options go first, then the constraints, then the selections.
     PpdPointerArray<InstallableSelection> installables_;
+    PpdPointerArray<UiConstraint> constraints_;
+    PpdPointerArray<PpdFeature> features_;
 };
 
 }  // namespace marlow

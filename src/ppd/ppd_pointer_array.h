@@ -16,11 +16,7 @@ public:
     PpdPointerArray() : nCount_(0), nCapacity_(0) {}
     PpdPointerArray(const PpdPointerArray&) = delete;
     PpdPointerArray& operator=(const PpdPointerArray&) = delete;
-    ~PpdPointerArray() {
-        for (std::int32_t i = 0; i < nCount_; ++i) {
-            delete ppItems_[i];
-        }
-    }
+    ~PpdPointerArray() { DeleteItems(); }
 
     std::int32_t Count() const { return nCount_; }
     bool IsAllocated() const { return ppItems_ != nullptr; }
@@ -30,8 +26,10 @@ public:
         return index >= 0 && index < nCount_ ? ppItems_[index] : nullptr;
     }
 
-    // The first allocation, of the starting capacity.
+    // The first allocation, of the starting capacity; an array used before
+    // starts again empty.
     bool Allocate(std::int32_t capacity) {
+        DeleteItems();
         ppItems_.reset(new (std::nothrow) T*[capacity]);
         nCapacity_ = ppItems_ ? capacity : 0;
         return ppItems_ != nullptr;
@@ -60,6 +58,13 @@ public:
     void Add(std::unique_ptr<T> item) { ppItems_[nCount_++] = item.release(); }
 
 private:
+    void DeleteItems() {
+        for (std::int32_t i = 0; i < nCount_; ++i) {
+            delete ppItems_[i];
+        }
+        nCount_ = 0;
+    }
+
     std::unique_ptr<T*[]> ppItems_;
     std::int32_t nCount_;
     std::int32_t nCapacity_;

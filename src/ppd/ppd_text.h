@@ -28,8 +28,8 @@ public:
     void Assign(const char16_t* units, std::int32_t count);
 
     // Exact comparison over the whole text; the length check first is only
-    // a quick rejection.
-    // Inline: the constraint evaluation compares texts in its innermost loop.
+    // a quick rejection. Inline: the constraint evaluation compares texts in
+    // its innermost loop.
     bool Equals(const char16_t* units, std::int32_t count) const {
         return count == nLength_ && (count == 0 || EqualsUnits(units));
     }

@@ -37,13 +37,5 @@ TEST(PpdKeywordTableTest, AnythingElseIsCodeZero) {
     EXPECT_EQ(LookUpPpdKeyword(u""), kPpdUnknown);
 }
 
-TEST(PpdKeywordTableTest, ComparesUnitsAsUnsignedWithPrefixesFirst) {
-    EXPECT_LT(CompareTexts(u"*Open", u"*OpenUI"), 0);
-    EXPECT_GT(CompareTexts(u"*OpenUI", u"*Open"), 0);
-    EXPECT_LT(CompareTexts(u"\u007F", u"\u0080"), 0);
-    EXPECT_LT(CompareTexts(u"\u00FF", u"\uFFFF"), 0);
-    EXPECT_EQ(CompareTexts(u"", u""), 0);
-}
-
 }  // namespace
 }  // namespace marlow
