@@ -38,8 +38,11 @@ Step ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature
     if (feature.bQuerySeen) {
         return Step::kSecondQuery;
     }
+    if (!SkipTokens(source, tokenBuffer, 1)) {
+        return Step::kInputEnded;
+    }
     feature.bQuerySeen = true;
-    return GoOnUnless(!SkipTokens(source, tokenBuffer, 1));
+    return Step::kGoOn;
 }
 
 // The feature's own keyword: an option name, then the option's code, which
