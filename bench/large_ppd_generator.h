@@ -17,7 +17,7 @@ struct PpdShape {
 };
 
 // About 2 MB: 500 features, 5,000 constraints, 10 installable features.
-constexpr PpdShape kLargePpdShape{490, 8, 10, 5000, 420};
+constexpr PpdShape kLargePpdShape{490, 8, 10, 5000, 300};
 
 std::string GeneratePpd(const PpdShape& shape);
 

@@ -4,7 +4,9 @@
 
 namespace marlow {
 
-PpdText::PpdText() : nLength_(0), wszText_{} {}
+// Only the first unit is set: nothing reads past the terminating zero, and
+// the model holds many thousands of these.
+PpdText::PpdText() : nLength_(0) { wszText_[0] = 0; }
 
 PpdText::PpdText(const char16_t* units, std::int32_t count) : PpdText() { Assign(units, count); }
 
