@@ -14,7 +14,7 @@
 namespace marlow {
 
 // The group whose features describe the installed hardware.
-constexpr char16_t kInstallableOptionsGroup[] = u"InstallableOptions";
+inline constexpr char16_t kInstallableOptionsGroup[] = u"InstallableOptions";
 
 // What one constraint test answers for an option and an installable selection.
 enum class ConstraintOutcome : std::int32_t {
