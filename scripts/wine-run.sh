@@ -4,7 +4,9 @@
 # The prefix is made once (under a lock, so parallel callers wait for the
 # first) with the Mono and Gecko installers turned off. Wine's output goes to
 # a file that is printed afterwards: a pipe left open by Wine's helper
-# processes would otherwise keep ctest waiting.
+# processes would otherwise keep ctest waiting. With MARLOW_WINE_STDERR set
+# to a file name, the program's standard error goes to that file instead of
+# being printed with its standard output.
 set -u
 prefix=$1
 shift
@@ -24,7 +26,11 @@ mkdir -p "$(dirname "$prefix")"
 
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-wine "$@" </dev/null >"$out" 2>&1
+if [ -n "${MARLOW_WINE_STDERR:-}" ]; then
+  wine "$@" </dev/null >"$out" 2>"$MARLOW_WINE_STDERR"
+else
+  wine "$@" </dev/null >"$out" 2>&1
+fi
 rc=$?
 cat "$out"
 exit $rc

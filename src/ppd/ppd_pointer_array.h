@@ -1,0 +1,73 @@
+// The model's growable arrays of owned records: they start at a fixed
+// capacity and double when an element is to be added to a full one. Nothing
+// throws; a failed allocation is answered with false.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace marlow {
+
+template <typename T>
+class PpdPointerArray {
+public:
+    PpdPointerArray() : nCount_(0), nCapacity_(0) {}
+    PpdPointerArray(const PpdPointerArray&) = delete;
+    PpdPointerArray& operator=(const PpdPointerArray&) = delete;
+    ~PpdPointerArray() { DeleteItems(); }
+
+    std::int32_t Count() const { return nCount_; }
+    bool IsAllocated() const { return ppItems_ != nullptr; }
+
+    // The element, or null when the index is out of range.
+    T* At(std::int32_t index) const {
+        return index >= 0 && index < nCount_ ? ppItems_[index] : nullptr;
+    }
+
+    // The first allocation, of the starting capacity; an array used before
+    // starts again empty.
+    bool Allocate(std::int32_t capacity) {
+        DeleteItems();
+        ppItems_.reset(new (std::nothrow) T*[capacity]);
+        nCapacity_ = ppItems_ ? capacity : 0;
+        return ppItems_ != nullptr;
+    }
+
+    // Room for one more element: doubles a full array.
+    bool MakeRoom() {
+        if (nCount_ < nCapacity_) {
+            return true;
+        }
+        if (nCapacity_ == 0 || nCapacity_ > INT32_MAX / 2) {
+            return false;
+        }
+        const std::int32_t capacity = nCapacity_ * 2;
+        std::unique_ptr<T*[]> grown(new (std::nothrow) T*[capacity]);
+        if (!grown) {
+            return false;
+        }
+        std::memcpy(grown.get(), ppItems_.get(), sizeof(T*) * static_cast<std::size_t>(nCount_));
+        ppItems_ = std::move(grown);
+        nCapacity_ = capacity;
+        return true;
+    }
+
+    // Takes ownership; MakeRoom must have answered true first.
+    void Add(std::unique_ptr<T> item) { ppItems_[nCount_++] = item.release(); }
+
+private:
+    void DeleteItems() {
+        for (std::int32_t i = 0; i < nCount_; ++i) {
+            delete ppItems_[i];
+        }
+        nCount_ = 0;
+    }
+
+    std::unique_ptr<T*[]> ppItems_;
+    std::int32_t nCount_;
+    std::int32_t nCapacity_;
+};
+
+}  // namespace marlow

@@ -1,0 +1,61 @@
+// The records of the PPD model: features with their options, the
+// "*UIConstraints" statements, and the installable selections. The model owns
+// each of them as a separate heap object.
+#pragma once
+
+#include <cstdint>
+
+#include "ppd/ppd_pointer_array.h"
+#include "ppd/ppd_text.h"
+
+namespace marlow {
+
+constexpr std::int32_t kFirstFeatureCapacity = 32;
+constexpr std::int32_t kFirstConstraintCapacity = 512;
+constexpr std::int32_t kFirstInstallableCapacity = 32;
+constexpr std::int32_t kFirstOptionCapacity = 64;
+
+// One option statement inside a feature block.
+struct PpdOption {
+    PpdText keyword;      // for example "LC3"
+    PpdText translation;  // the keyword when the statement has none
+    // 1 when the installed hardware rules the option out; only the
+    // constraint evaluation writes it.
+    std::uint8_t bConstrained = 0;
+};
+
+// One "*OpenUI" block.
+struct PpdFeature {
+    PpdText keyword;        // with its asterisk, for example "*InputSlot"
+    PpdText translation;    // the keyword without its asterisk when there is none
+    PpdText defaultOption;  // from the block's last "*Default..." statement
+    PpdText groupKeyword;   // the group open at "*OpenUI"; empty outside any
+    bool bQuerySeen = false;
+    PpdPointerArray<PpdOption> options;
+
+    std::int32_t GetOptionCount() const { return options.Count(); }
+    // Null when the index is out of range.
+    const PpdOption* GetPpdOption(std::int32_t index) const { return options.At(index); }
+};
+
+// One "*UIConstraints" statement, its four tokens in statement order.
+struct UiConstraint {
+    PpdText firstFeature;
+    PpdText firstOption;
+    PpdText secondFeature;
+    PpdText secondOption;
+};
+
+// The installed hardware: one per feature read completely inside the group
+// "InstallableOptions".
+class InstallableSelection {
+public:
+    InstallableSelection();
+    virtual ~InstallableSelection();
+
+    PpdText keyword;
+    // The feature's default option until the printer's setting replaces it.
+    PpdText currentOption;
+};
+
+}  // namespace marlow

@@ -1,0 +1,22 @@
+// The reader's tokenizer: comments, quoted values and plain tokens, read
+// byte by byte into one large buffer.
+#pragma once
+
+#include <cstdint>
+
+#include "ppd/ppd_byte_source.h"
+
+namespace marlow {
+
+// The token buffer, its terminating zero included: a token has at most
+// 1,048,575 characters.
+constexpr std::int32_t kPpdTokenBufferUnits = 1048576;
+
+// Reads the next token into buffer (kPpdTokenBufferUnits units), each byte
+// as one code unit of the same value, ended by a zero. With bAllowBlanks,
+// tabs and spaces belong to a plain token. Answers false, with an empty
+// buffer and length 0, at the end of the input. pLength may be null.
+bool ReadPpdToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks,
+                  std::int32_t* pLength);
+
+}  // namespace marlow

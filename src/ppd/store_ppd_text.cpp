@@ -1,0 +1,54 @@
+#include "ppd/store_ppd_text.h"
+
+#include <cstddef>
+#include <memory>
+#include <new>
+
+#include "ppd/ansi_text.h"
+
+namespace marlow {
+
+namespace {
+
+// Texts that fit here need no heap; longer ones are rare (values and names
+// stored in a PpdText are short in any real file).
+constexpr std::size_t kLocalBytes = 1040;
+
+void CopyLowBytes(const char16_t* raw, std::size_t count, char* bytes) {
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes[i] = static_cast<char>(static_cast<unsigned char>(raw[i] & 0xFF));
+    }
+    bytes[count] = 0;
+}
+
+void ConvertInto(const char* bytes, PpdText& target) {
+    char16_t units[PpdText::kCapacity];
+    const std::int32_t length = ConvertAnsiText(bytes, units, PpdText::kCapacity);
+    target.Assign(units, length);
+}
+
+}  // namespace
+
+void StorePpdText(const char16_t* raw, PpdText& target) {
+    std::size_t count = 0;
+    if (raw != nullptr) {
+        while (raw[count] != 0) {
+            ++count;
+        }
+    }
+    if (count < kLocalBytes) {
+        char bytes[kLocalBytes];
+        CopyLowBytes(raw, count, bytes);
+        ConvertInto(bytes, target);
+        return;
+    }
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[count + 1]);
+    if (!bytes) {
+        target.Clear();
+        return;
+    }
+    CopyLowBytes(raw, count, bytes.get());
+    ConvertInto(bytes.get(), target);
+}
+
+}  // namespace marlow

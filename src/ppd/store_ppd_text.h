@@ -1,0 +1,14 @@
+// Storing raw text into the model: the file's bytes become real UTF-16 here
+// and nowhere else.
+#pragma once
+
+#include "ppd/ppd_text.h"
+
+namespace marlow {
+
+// Takes the units of the zero-terminated raw text up to its first zero, keeps
+// the low byte of each and reads the bytes through the ANSI code page into
+// target, cut to 259 units. Without memory for the bytes the target is empty.
+void StorePpdText(const char16_t* raw, PpdText& target);
+
+}  // namespace marlow

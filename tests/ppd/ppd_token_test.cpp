@@ -1,0 +1,146 @@
+// The tokenizer and its byte source, on bytes in memory.
+#include "ppd/ppd_token.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ppd/ppd_byte_source.h"
+#include "ppd/ppd_input.h"
+#include "ppd_test_support.h"
+
+namespace marlow {
+namespace {
+
+using testing::Show;
+
+class PpdTokenTest : public ::testing::Test {
+protected:
+    // All tokens of the text, each read with or without blanks allowed.
+    std::vector<std::string> ReadAll(const std::string& text, bool bAllowBlanks = false) {
+        PpdMemoryInput input{reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0};
+        PpdByteSource source(ReadPpdMemoryByte, &input);
+        std::vector<std::string> tokens;
+        std::int32_t length = -1;
+        while (ReadPpdToken(source, buffer_.get(), bAllowBlanks, &length)) {
+            tokens.push_back(Show(buffer_.get(), length));
+        }
+        EXPECT_EQ(length, 0);
+        EXPECT_EQ(buffer_[0], 0);
+        return tokens;
+    }
+
+    std::unique_ptr<char16_t[]> buffer_{new char16_t[kPpdTokenBufferUnits]};
+};
+
+using Tokens = std::vector<std::string>;
+
+TEST_F(PpdTokenTest, SplitsStatementsAtBlanksAndDelimiters) {
+    EXPECT_EQ(
+        ReadAll("*OpenUI *InputSlot/Paper Source: PickOne\r\n*CloseUI:*InputSlot"),
+        (Tokens{"*OpenUI", "*InputSlot/Paper", "Source", "PickOne", "*CloseUI", "*InputSlot"}));
+    EXPECT_EQ(ReadAll("a\tb\fc\rd\ne f"), (Tokens{"a", "b", "c", "d", "e", "f"}));
+    // A colon where a token begins starts a plain token of its own.
+    EXPECT_EQ(ReadAll("*A : b"), (Tokens{"*A", ":", "b"}));
+    EXPECT_EQ(ReadAll(""), Tokens{});
+    EXPECT_EQ(ReadAll(" \t\r\n"), Tokens{});
+}
+
+TEST_F(PpdTokenTest, BlanksAllowedKeepTabsAndSpacesUpToTheColon) {
+    EXPECT_EQ(ReadAll("  *InputSlot/Paper\tSource  : PickOne\n", true),
+              (Tokens{"*InputSlot/Paper\tSource  ", "PickOne"}));
+    // Line ends still end the token.
+    EXPECT_EQ(ReadAll("a b\nc d", true), (Tokens{"a b", "c d"}));
+}
+
+TEST_F(PpdTokenTest, QuotedValuesSpanLinesAndKeepEverything) {
+    EXPECT_EQ(ReadAll("*NickName: \"Vantor: Marlow %1\n*OpenUI\" next"),
+              (Tokens{"*NickName", "Vantor: Marlow %1\n*OpenUI", "next"}));
+    EXPECT_EQ(ReadAll("\"\"x"), (Tokens{"", "x"}));
+    // An unterminated quote runs to the end of the input.
+    EXPECT_EQ(ReadAll("*A: \"open\nto the end"), (Tokens{"*A", "open\nto the end"}));
+    // A quote inside a plain token ends it.
+    EXPECT_EQ(ReadAll("ab\"cd\""), (Tokens{"ab", "cd"}));
+}
+
+TEST_F(PpdTokenTest, CommentsBeginOnlyWhereATokenWould) {
+    EXPECT_EQ(ReadAll("%comment *OpenUI\n*% another\r*A 50%x"), (Tokens{"*A", "50%x"}));
+    EXPECT_EQ(ReadAll("*%\n*"), (Tokens{"*"}));
+    EXPECT_EQ(ReadAll("a%b %c d\ne"), (Tokens{"a%b", "e"}));
+    // An asterisk before anything else than a percent sign starts a token.
+    EXPECT_EQ(ReadAll("* %x"), (Tokens{"*"}));
+    EXPECT_EQ(ReadAll("%unterminated comment"), Tokens{});
+}
+
+TEST_F(PpdTokenTest, ControlAndHighBytes) {
+    // NUL is a blank; 0x0B, 0x1A and every byte from 0x80 up are token
+    // characters, kept as units of the same value.
+    EXPECT_EQ(ReadAll(std::string("a\0b", 3)), (Tokens{"a", "b"}));
+    EXPECT_EQ(ReadAll("a\x0b"
+                      "b\x1a"
+                      "c \x80\xff"),
+              (Tokens{"a\x0b"
+                      "b\x1a"
+                      "c",
+                      "\\u0080\\u00FF"}));
+    // In a quoted value a NUL is kept.
+    EXPECT_EQ(ReadAll(std::string("\"a\0b\"", 5)).size(), 1u);
+}
+
+TEST_F(PpdTokenTest, TokensStopAtTheBufferAndTheRestIsTheNextToken) {
+    const std::string longest(kPpdTokenBufferUnits - 1, 'x');
+    Tokens tokens = ReadAll(longest + " y");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].size(), longest.size());
+
+    // One more: the character that finds the buffer full is lost.
+    tokens = ReadAll(longest + "abc");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].size(), longest.size());
+    EXPECT_EQ(tokens[1], "bc");
+
+    // In a quoted value too; its closing quote then opens another one.
+    tokens = ReadAll("\"" + longest + "a\"b c\"");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].size(), longest.size());
+    EXPECT_EQ(tokens[1], "b c");
+}
+
+// A read function that counts its calls and returns a scripted sequence.
+struct ScriptedInput {
+    std::vector<int> values;
+    std::size_t calls = 0;
+};
+
+int ReadScripted(void* context) {
+    ScriptedInput& input = *static_cast<ScriptedInput*>(context);
+    const int value = input.calls < input.values.size() ? input.values[input.calls] : -1;
+    ++input.calls;
+    return value;
+}
+
+TEST(PpdByteSourceTest, LookAheadHoldsOneCharacterButNeverTheEnd) {
+    ScriptedInput input{{'a', -1, 'b', 0x141, -7}};
+    PpdByteSource source(ReadScripted, &input);
+    EXPECT_EQ(source.PeekChar(), 'a');
+    EXPECT_EQ(source.PeekChar(), 'a');
+    EXPECT_EQ(input.calls, 1u);
+    EXPECT_EQ(source.GetChar(), 'a');
+    // The end is not kept in the slot: each call asks the read function again.
+    EXPECT_EQ(source.PeekChar(), -1);
+    EXPECT_EQ(source.GetChar(), 'b');
+    EXPECT_EQ(source.GetChar(), 'A');  // a value above 255 keeps its low byte
+    EXPECT_EQ(source.GetChar(), -1);   // any negative value is the end
+    EXPECT_EQ(source.BytesTaken(), 3);
+}
+
+TEST(PpdByteSourceTest, NoReadFunctionIsAnEmptyInput) {
+    PpdByteSource source(nullptr, nullptr);
+    EXPECT_EQ(source.GetChar(), -1);
+    EXPECT_EQ(source.PeekChar(), -1);
+}
+
+}  // namespace
+}  // namespace marlow

@@ -1,0 +1,56 @@
+# Runs a program (through the cross-compiling emulator when there is one)
+# and checks its exit status, its standard output byte for byte against an
+# expected file, and its standard error against a pattern.
+#
+#   cmake -DPROGRAM=... [-DEMULATOR=a|b] [-DARGS=x|y] -DSTATUS=n
+#         [-DEXPECTED=file | -DEXPECT_EMPTY=ON] [-DSTDERR_MATCH=regex]
+#         -DWORK=prefix -P run_and_compare.cmake
+#
+# Lists are given with '|' between their elements. Without STDERR_MATCH the
+# standard error must be empty.
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+string(REPLACE "|" ";" arguments "${ARGS}")
+set(stdout_file "${WORK}.stdout")
+set(stderr_file "${WORK}.stderr")
+set(wine_stderr_file "${WORK}.wine-stderr")
+file(REMOVE "${stdout_file}" "${stderr_file}" "${wine_stderr_file}")
+file(WRITE "${wine_stderr_file}" "")
+
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env "MARLOW_WINE_STDERR=${wine_stderr_file}"
+          ${emulator} ${PROGRAM} ${arguments}
+  OUTPUT_FILE "${stdout_file}"
+  ERROR_FILE "${stderr_file}"
+  RESULT_VARIABLE status)
+
+file(READ "${stderr_file}" stderr_text)
+file(READ "${wine_stderr_file}" wine_stderr_text)
+string(APPEND stderr_text "${wine_stderr_text}")
+
+set(failures "")
+if(NOT "${status}" STREQUAL "${STATUS}")
+  string(APPEND failures "exit status ${status}, expected ${STATUS}\n")
+endif()
+if(DEFINED EXPECTED)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${stdout_file}" "${EXPECTED}"
+                  RESULT_VARIABLE different)
+  if(different)
+    string(APPEND failures "standard output ${stdout_file} differs from ${EXPECTED}\n")
+  endif()
+elseif(EXPECT_EMPTY)
+  file(SIZE "${stdout_file}" stdout_size)
+  if(NOT stdout_size EQUAL 0)
+    string(APPEND failures "standard output is not empty\n")
+  endif()
+endif()
+if(DEFINED STDERR_MATCH)
+  if(NOT stderr_text MATCHES "${STDERR_MATCH}")
+    string(APPEND failures "standard error does not match '${STDERR_MATCH}'\n")
+  endif()
+elseif(NOT stderr_text STREQUAL "")
+  string(APPEND failures "standard error is not empty\n")
+endif()
+
+if(failures)
+  message(FATAL_ERROR "${PROGRAM} ${arguments}:\n${failures}standard error:\n${stderr_text}")
+endif()

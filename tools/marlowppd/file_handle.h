@@ -1,0 +1,15 @@
+// An open C file that closes itself.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+namespace marlow {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace marlow
