@@ -8,6 +8,7 @@
 #include "host/plugin_library.h"
 #include "host/recording_driver_ui.h"
 #include "host/spooler_printer.h"
+#include "ppd/ppd_model.h"
 
 #include <memory>
 #include <string>

@@ -45,7 +45,7 @@ std::wstring DescribeFlags(const OPTITEM& item) {
         for (WORD i = 0; i < item.pOptType->Count; ++i) {
             const OPTPARAM& param = item.pOptType->pOptParam[i];
             if (param.Flags & OPTPF_OVERLAY_WARNING_ICON) {
-                marked += (marked.empty() ? L"" : L", ") + DescribeText(param.pData);
+                marked += (marked.empty() ? L"\"" : L", \"") + DescribeText(param.pData) + L"\"";
             }
             optionsHidden = optionsHidden || (param.Flags & OPTPF_HIDE) != 0;
         }

@@ -58,7 +58,7 @@ int RunHost(HostOptions options) {
         return 2;
     }
     SimulateDocumentSheet(stdout, session, options);
-    SimulatePrinterSheet(stdout, session);
+    SimulatePrinterSheet(stdout, session, options);
     return 0;
 }
 

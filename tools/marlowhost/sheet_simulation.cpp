@@ -2,6 +2,10 @@
 
 #include "item_tree_report.h"
 
+#include "host/sheet_items.h"
+
+#include <string>
+
 namespace marlow::host {
 namespace {
 
@@ -22,6 +26,28 @@ void PrintUpdateCalls(std::FILE* out, RecordingDriverUI& driverUI) {
         std::fprintf(out, "    DrvUpdateUISetting: %s = %s (selection %ld)\n",
                      ToUtf8(ItemArray::DescribeName(*call.pOptItem)).c_str(),
                      ToUtf8(DescribeSelection(*call.pOptItem)).c_str(), call.selAtCall);
+    }
+}
+
+bool WasReported(const RecordingDriverUI& driverUI, const OPTITEM& item) {
+    for (const UpdateUISettingCall& call : driverUI.UpdateCalls()) {
+        if (call.pOptItem == &item) return true;
+    }
+    return false;
+}
+
+// The printer sheet shows the installed options the printer reports.
+void ShowInstalledOptions(HostSheet& sheet, const PpdModel& model, const HostOptions& options) {
+    for (const auto& installed : options.installed) {
+        const std::int32_t index = model.FindFeatureByKeyword(
+            std::u16string(u"*" + std::u16string(installed.first.begin(), installed.first.end())).c_str());
+        const PpdFeature* feature = model.GetPpdFeature(index);
+        OPTITEM* item = feature != nullptr ? sheet.Items().FindByName(ToHostText(feature->translation)) : nullptr;
+        for (std::int32_t k = 0; item != nullptr && k < feature->GetOptionCount(); ++k) {
+            if (ToHostKeyword(feature->GetPpdOption(k)->keyword) == installed.second) {
+                item->Sel = k;
+            }
+        }
     }
 }
 
@@ -52,6 +78,14 @@ void SimulateApply(std::FILE* out, HostSheet& sheet, RecordingDriverUI& driverUI
     std::fprintf(out, "\nThe Layout page chose landscape and two-sided (short edge); the sheet applies,\n"
                       "the item callback answers %ld:\n", action);
     PrintUpdateCalls(out, driverUI);
+    for (DWORD i = 0; i < sheet.Items().Count(); ++i) {
+        const OPTITEM& item = sheet.Items()[i];
+        if ((item.Flags & OPTIF_CHANGEONCE) != 0 && !WasReported(driverUI, item)) {
+            std::fprintf(out, "    not reported: %s = %s (the choice carries the warning)\n",
+                         ToUtf8(ItemArray::DescribeName(item)).c_str(),
+                         ToUtf8(DescribeSelection(item)).c_str());
+        }
+    }
     std::fprintf(out, "    public DEVMODE dmDuplex: %s\n", DescribeDuplexMode(sheet.PublicDevmode().dmDuplex));
 }
 
@@ -73,8 +107,9 @@ void SimulateDocumentSheet(std::FILE* out, PluginSession& session, const HostOpt
     SimulateApply(out, *sheet, session.DriverUI());
 }
 
-void SimulatePrinterSheet(std::FILE* out, PluginSession& session) {
+void SimulatePrinterSheet(std::FILE* out, PluginSession& session, const HostOptions& options) {
     auto sheet = session.MakePrinterSheet();
+    ShowInstalledOptions(*sheet, session.HostModel(), options);
     const HRESULT hr = session.RunCommonUIProp(*sheet);
     std::fprintf(out, "\nPrinter sheet after CommonUIProp (0x%08lX), %lu items:\n",
                  static_cast<unsigned long>(hr), static_cast<unsigned long>(sheet->Items().Count()));

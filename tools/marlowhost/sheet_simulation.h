@@ -10,6 +10,6 @@
 namespace marlow::host {
 
 void SimulateDocumentSheet(std::FILE* out, PluginSession& session, const HostOptions& options);
-void SimulatePrinterSheet(std::FILE* out, PluginSession& session);
+void SimulatePrinterSheet(std::FILE* out, PluginSession& session, const HostOptions& options);
 
 }  // namespace marlow::host
