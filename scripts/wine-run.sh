@@ -7,6 +7,11 @@
 # processes would otherwise keep ctest waiting. With MARLOW_WINE_STDERR set
 # to a file name, the program's standard error goes to that file instead of
 # being printed with its standard output.
+#
+# The prefix's wineserver is started here, persistent for 30 s after its last
+# client, rather than by the first program: a server that shuts down after
+# Wine's default 3 s just as the next test connects makes that test fail with
+# "recvmsg: Connection reset by peer".
 set -u
 prefix=$1
 shift
@@ -22,6 +27,9 @@ mkdir -p "$(dirname "$prefix")"
     wineserver -w
     touch "$prefix/.marlow-ready"
   fi
+  # In the background, since a server started by hand stays in the
+  # foreground; it exits at once when one is running already.
+  (wineserver -p30 </dev/null >/dev/null 2>&1 9>&- &)
 ) 9>"$prefix.lock"
 
 out=$(mktemp)
