@@ -23,19 +23,12 @@ bool IsHiddenLayoutItem(BYTE dmPubId) {
 // Manual duplex and staple are hidden but never reported: the Layout page
 // does not offer them.
 bool IsReportedLayoutItem(BYTE dmPubId) {
-    switch (dmPubId) {
-    case DMPUB_ORIENTATION:
-    case DMPUB_DUPLEX:
-    case DMPUB_NUP:
-    case DMPUB_PAGEORDER:
 #if NTDDI_VERSION >= 0x06000000
-    case DMPUB_NUP_DIRECTION:
-    case DMPUB_BOOKLET_EDGE:
-#endif
-        return true;
-    default:
+    if (dmPubId == DMPUB_MANUAL_DUPLEX || dmPubId == DMPUB_STAPLE) {
         return false;
     }
+#endif
+    return IsHiddenLayoutItem(dmPubId);
 }
 
 }  // namespace marlow

@@ -6,6 +6,9 @@ BOOL DetectLegacyPlatform() {
     OSVERSIONINFOEXW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
     static_assert(sizeof(OSVERSIONINFOEXW) == 284, "OSVERSIONINFOEXW size");
+#if defined(_MSC_VER)
+#pragma warning(suppress : 4996)  // deprecated for new code; we need the service pack
+#endif
     if (!GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&version))) {
         return FALSE;
     }

@@ -1,5 +1,7 @@
 #include "driverui/property_pages.h"
 
+#include "platform/property_sheet.h"
+
 namespace marlow {
 
 // The pages are not built yet: the plug-in adds none.

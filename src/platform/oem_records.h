@@ -97,8 +97,9 @@ typedef struct _OEMUIPSPARAM {
     PVOID pOemEntry;
 } OEMUIPSPARAM, *POEMUIPSPARAM;
 
-// --- DEVQUERYPRINT_INFO (absent from this toolchain's winddiui.h) -----------
+// --- DEVQUERYPRINT_INFO (absent from mingw's winddiui.h; the SDK has it) ----
 
+#if defined(__MINGW32__)
 typedef struct _DEVQUERYPRINT_INFO {
     WORD cbSize;
     WORD Level;
@@ -108,6 +109,7 @@ typedef struct _DEVQUERYPRINT_INFO {
     DWORD cchErrorStr;
     DWORD cchNeeded;
 } DEVQUERYPRINT_INFO, *PDEVQUERYPRINT_INFO;
+#endif
 
 // --- Constants -------------------------------------------------------------
 

@@ -4,7 +4,9 @@
 #include "platform/oem_records.h"
 
 // The version-4 page record (the header bitmap member was added with
-// platform 6.0). This toolchain's prsht.h stops at version 3.
+// platform 6.0). mingw's prsht.h stops at version 3; the SDK's has it for
+// platform 6.0 targets.
+#if !defined(PROPSHEETPAGEW_V4_SIZE)
 struct PROPSHEETPAGEW_V4 {
     DWORD dwSize;
     DWORD dwFlags;
@@ -30,11 +32,12 @@ struct PROPSHEETPAGEW_V4 {
         LPCWSTR pszbmHeader;
     };
 };
+#endif
 
-constexpr UINT PROPSHEETPAGEW_V3_SIZE = MARLOW_ABI(52, 96);
-constexpr UINT PROPSHEETPAGEW_V4_SIZE = MARLOW_ABI(56, 104);
-static_assert(sizeof(PROPSHEETPAGEW_V3) == PROPSHEETPAGEW_V3_SIZE, "PROPSHEETPAGEW_V3 size");
-static_assert(sizeof(PROPSHEETPAGEW_V4) == PROPSHEETPAGEW_V4_SIZE, "PROPSHEETPAGEW_V4 size");
+constexpr UINT kPropSheetPageV3Size = MARLOW_ABI(52, 96);
+constexpr UINT kPropSheetPageV4Size = MARLOW_ABI(56, 104);
+static_assert(sizeof(PROPSHEETPAGEW_V3) == kPropSheetPageV3Size, "PROPSHEETPAGEW_V3 size");
+static_assert(sizeof(PROPSHEETPAGEW_V4) == kPropSheetPageV4Size, "PROPSHEETPAGEW_V4 size");
 static_assert(offsetof(PROPSHEETPAGEW_V4, hActCtx) == offsetof(PROPSHEETPAGEW_V3, hActCtx),
               "the version-4 record extends version 3");
 

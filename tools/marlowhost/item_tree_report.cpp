@@ -57,16 +57,6 @@ std::wstring DescribeFlags(const OPTITEM& item) {
 
 }  // namespace
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], length,
-                        nullptr, nullptr);
-    return utf8;
-}
-
 std::wstring DescribeSelection(const OPTITEM& item) {
     if (item.pOptType == nullptr || item.pOptType->pOptParam == nullptr || item.Sel < 0 ||
         item.Sel >= item.pOptType->Count) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/item_array.h"
+#include "host/utf8_text.h"
 
 #include <cstdio>
 
@@ -12,7 +13,5 @@ void PrintItemTree(std::FILE* out, ItemArray& items);
 
 // The text of the item's current choice ("" when it has none).
 std::wstring DescribeSelection(const OPTITEM& item);
-
-std::string ToUtf8(const std::wstring& text);
 
 }  // namespace marlow::host

@@ -1,6 +1,7 @@
 #include "private_section_report.h"
 
 #include "frame/private_devmode.h"
+#include "host/utf8_text.h"
 #include "platform/windows_sdk.h"
 
 #include <cstddef>
@@ -21,15 +22,7 @@ std::string DecodeTextField(const void* pRecord, std::size_t offset, std::size_t
         }
         text.push_back(unit);
     }
-    if (text.empty()) {
-        return std::string();
-    }
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], length,
-                        nullptr, nullptr);
-    return utf8;
+    return ToUtf8(text);
 }
 
 const char* DescribeJobType(std::uint32_t type) {
