@@ -9,6 +9,7 @@ dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
 packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
   wine wine64 wine32:i386
   xvfb xauth
   googletest libbenchmark-dev

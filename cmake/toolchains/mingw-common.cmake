@@ -1,5 +1,14 @@
-set(CMAKE_C_COMPILER ${MARLOW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MARLOW_TRIPLE}-g++-posix)
+# The compilers' thread model. posix (the default) gives std::mutex, which
+# GoogleTest needs, but links mingw's thread library into everything, and
+# that library imports functions the oldest 5.x platforms lack. So a posix
+# tree builds its test programs itself and the plug-in DLL in a sub-build
+# with the win32 model (cmake/MarlowDllSubbuild.cmake).
+if(NOT DEFINED MARLOW_THREAD_MODEL)
+  set(MARLOW_THREAD_MODEL posix)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MARLOW_THREAD_MODEL)
+set(CMAKE_C_COMPILER ${MARLOW_TRIPLE}-gcc-${MARLOW_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER ${MARLOW_TRIPLE}-g++-${MARLOW_THREAD_MODEL})
 set(CMAKE_RC_COMPILER ${MARLOW_TRIPLE}-windres)
 set(CMAKE_OBJDUMP ${MARLOW_TRIPLE}-objdump CACHE FILEPATH "objdump of the target")
 

@@ -1,6 +1,6 @@
-# Cross compiling for 64-bit Windows with mingw-w64 (posix thread model, so
-# that GoogleTest builds), everything linked statically: the products import
-# system DLLs only.
+# Cross compiling for 64-bit Windows with mingw-w64, everything linked
+# statically: the products import system DLLs only. The thread model is
+# chosen in mingw-common.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(MARLOW_TRIPLE x86_64-w64-mingw32)
