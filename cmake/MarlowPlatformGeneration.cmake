@@ -21,8 +21,19 @@ else()
   set(MARLOW_ARCH "x86")
 endif()
 
+# The oldest platform the DLL must load on: everything it imports must be
+# there (tests/build/check_dll_surface.cmake). The x64 editions of XP and
+# Server 2003 are one system, Windows 5.2.
+if(MARLOW_PLATFORM_GENERATION STREQUAL "6.0")
+  set(MARLOW_OLDEST_PLATFORM "Windows Vista")
+elseif(MARLOW_ARCH STREQUAL "AMD64")
+  set(MARLOW_OLDEST_PLATFORM "Windows Server 2003")
+else()
+  set(MARLOW_OLDEST_PLATFORM "Windows 2000")
+endif()
+
 target_compile_definitions(marlow_options INTERFACE
   _WIN32_WINNT=${MARLOW_WIN32_WINNT}
   WINVER=${MARLOW_WIN32_WINNT}
   NTDDI_VERSION=${MARLOW_NTDDI})
-message(STATUS "marlowui: platform generation ${MARLOW_PLATFORM_GENERATION}, ${MARLOW_ARCH}")
+message(STATUS "marlowui: platform generation ${MARLOW_PLATFORM_GENERATION}, ${MARLOW_ARCH}, from ${MARLOW_OLDEST_PLATFORM}")

@@ -3,19 +3,47 @@
 # build) and imports system DLLs only - no mingw runtime - and not the common
 # controls or msimg32, which it binds by name when it first needs them.
 #
-#   cmake -DOBJDUMP=<objdump> -DDLL=<marlowui.dll> -P check_dll_surface.cmake
+# Every function it imports must be in system_imports.csv (beside this
+# script) and be exported by the build's oldest platform, or the DLL would
+# not load there: the loader refuses a DLL with an import it cannot resolve.
+# The 32-bit builds import no activation context function: they look those
+# up by name, so that they also load where there are none.
+#
+#   cmake -DOBJDUMP=<objdump> -DDLL=<marlowui.dll>
+#         -DOLDEST_PLATFORM=<name in system_imports.csv> -DPOINTER_SIZE=<4|8>
+#         -P check_dll_surface.cmake
+#
+# -DDUMP=<file> checks a saved `objdump -p` listing instead of a DLL (the
+# tests of this check use that).
 cmake_minimum_required(VERSION 3.25)
 
-execute_process(COMMAND ${OBJDUMP} -p ${DLL}
-  OUTPUT_VARIABLE dump RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "objdump failed on ${DLL}")
+set(platform_order "Windows 2000" "Windows XP" "Windows Server 2003" "Windows Vista"
+                   "Windows 7" "Windows 8" "Windows 10")
+set(bound_by_name_in_32_bit CreateActCtxW ActivateActCtx DeactivateActCtx ReleaseActCtx)
+
+if(DEFINED DUMP)
+  set(subject "${DUMP}")
+  file(READ "${DUMP}" dump)
+else()
+  set(subject "${DLL}")
+  execute_process(COMMAND ${OBJDUMP} -p ${DLL}
+    OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${DLL}")
+  endif()
+endif()
+list(FIND platform_order "${OLDEST_PLATFORM}" oldest_rank)
+if(oldest_rank EQUAL -1)
+  message(FATAL_ERROR "OLDEST_PLATFORM '${OLDEST_PLATFORM}' is none of: ${platform_order}")
+endif()
+if(NOT POINTER_SIZE MATCHES "^(4|8)$")
+  message(FATAL_ERROR "POINTER_SIZE must be 4 or 8, not '${POINTER_SIZE}'")
 endif()
 
 # --- exports: the names under "[Ordinal/Name Pointer] Table" ---
 string(FIND "${dump}" "[Ordinal/Name Pointer] Table" at)
 if(at EQUAL -1)
-  message(FATAL_ERROR "${DLL} exports nothing")
+  message(FATAL_ERROR "${subject} exports nothing")
 endif()
 string(SUBSTRING "${dump}" ${at} -1 tail)
 string(REGEX MATCHALL "\n[ \t]*\\[ *[0-9]+\\] [^\n]+" rows "${tail}")
@@ -27,10 +55,10 @@ foreach(row IN LISTS rows)
 endforeach()
 list(SORT exports)
 if(NOT exports STREQUAL "DllCanUnloadNow;DllGetClassObject")
-  message(FATAL_ERROR "${DLL} exports [${exports}]; expected exactly DllCanUnloadNow and DllGetClassObject")
+  message(FATAL_ERROR "${subject} exports [${exports}]; expected exactly DllCanUnloadNow and DllGetClassObject")
 endif()
 
-# --- imports ---
+# --- imported DLLs ---
 string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
 set(system_dlls kernel32.dll msvcrt.dll user32.dll gdi32.dll advapi32.dll winspool.drv
                 ole32.dll oleaut32.dll shell32.dll shlwapi.dll version.dll)
@@ -42,12 +70,87 @@ foreach(line IN LISTS lines)
   string(TOLOWER "${name}" name)
   list(APPEND imports ${name})
   if(name IN_LIST bound_at_run_time)
-    message(FATAL_ERROR "${DLL} imports ${name}, which the plug-in binds by name at run time")
+    message(FATAL_ERROR "${subject} imports ${name}, which the plug-in binds by name at run time")
   endif()
   if(NOT name IN_LIST system_dlls)
-    message(FATAL_ERROR "${DLL} imports ${name}, which is not a system DLL")
+    message(FATAL_ERROR "${subject} imports ${name}, which is not a system DLL")
   endif()
 endforeach()
 list(REMOVE_DUPLICATES imports)
+if(NOT imports)
+  message(FATAL_ERROR "${subject}: no import table found")
+endif()
+
+# --- imported functions, against the table of first platforms ---
+# Rows of the import listing: "<tab><thunk address><tab> <hint>  <name>",
+# under the "DLL Name:" line of their DLL; a line that starts in the first
+# column ends the import tables.
+set(first_platform_of_table "${CMAKE_CURRENT_LIST_DIR}/system_imports.csv")
+file(STRINGS "${first_platform_of_table}" table_rows REGEX "^[^#]")
+list(POP_FRONT table_rows header)
+if(NOT header STREQUAL "dll,function,first_platform")
+  message(FATAL_ERROR "${first_platform_of_table}: unexpected header '${header}'")
+endif()
+foreach(row IN LISTS table_rows)
+  if(NOT row MATCHES "^([^,]+),([^,]+),([^,]+)$")
+    message(FATAL_ERROR "${first_platform_of_table}: malformed row '${row}'")
+  endif()
+  if(NOT CMAKE_MATCH_3 IN_LIST platform_order)
+    message(FATAL_ERROR "${first_platform_of_table}: unknown platform in '${row}'")
+  endif()
+  set("first_platform_of_${CMAKE_MATCH_1}.${CMAKE_MATCH_2}" "${CMAKE_MATCH_3}")
+endforeach()
+
+string(REPLACE ";" "\\;" dump_escaped "${dump}")
+string(REPLACE "\n" ";" dump_lines "${dump_escaped}")
+set(dll "")
+set(function_count 0)
+set(not_in_table)
+set(too_new)
+set(bound_by_name)
+foreach(line IN LISTS dump_lines)
+  if(line MATCHES "^\tDLL Name: (.+)$")
+    string(STRIP "${CMAKE_MATCH_1}" dll)
+    string(TOLOWER "${dll}" dll)
+  elseif(line MATCHES "^[^ \t]")
+    set(dll "")
+  elseif(dll AND line MATCHES "^\t[0-9a-fA-F]+\t +[0-9]+ +([^ ]+)")
+    set(function "${CMAKE_MATCH_1}")
+    math(EXPR function_count "${function_count} + 1")
+    set(first "${first_platform_of_${dll}.${function}}")
+    if(first STREQUAL "")
+      list(APPEND not_in_table "  ${dll} ${function}")
+    else()
+      list(FIND platform_order "${first}" rank)
+      if(rank GREATER oldest_rank)
+        list(APPEND too_new "  ${dll} ${function} (from ${first})")
+      endif()
+    endif()
+    if(POINTER_SIZE EQUAL 4 AND dll STREQUAL "kernel32.dll" AND function IN_LIST bound_by_name_in_32_bit)
+      list(APPEND bound_by_name "  ${dll} ${function}")
+    endif()
+  endif()
+endforeach()
+if(function_count EQUAL 0)
+  message(FATAL_ERROR "${subject}: no imported function found in the import tables")
+endif()
+
+set(problems "")
+if(too_new)
+  list(JOIN too_new "\n" text)
+  string(APPEND problems "imports functions that ${OLDEST_PLATFORM}, the oldest platform of this build, does not export:\n${text}\n")
+endif()
+if(not_in_table)
+  list(JOIN not_in_table "\n" text)
+  string(APPEND problems "imports functions that are not in ${first_platform_of_table}:\n${text}\n")
+endif()
+if(bound_by_name)
+  list(JOIN bound_by_name "\n" text)
+  string(APPEND problems "imports activation context functions, which the 32-bit plug-in looks up by name:\n${text}\n")
+endif()
+if(problems)
+  message(FATAL_ERROR "${subject}\n${problems}")
+endif()
+
 message(STATUS "exports: ${exports}")
-message(STATUS "imports: ${imports}")
+message(STATUS "imports: ${function_count} functions of ${imports}, all exported by ${OLDEST_PLATFORM}")
