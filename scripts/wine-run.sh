@@ -12,12 +12,48 @@
 # client, rather than by the first program: a server that shuts down after
 # Wine's default 3 s just as the next test connects makes that test fail with
 # "recvmsg: Connection reset by peer".
+#
+# With MARLOW_WINE_VERSION set, the program runs in a prefix of its own beside
+# PREFIX (PREFIX-<version>) that reports an older Windows version:
+#   winxp     5.1.2600 with service pack 3 (what Wine's own "winxp" reports)
+#   winxpsp2  5.1.2600 with service pack 2 (Wine has no name for it)
+#   win2k     5.0.2195 with service pack 4 (what Wine's own "win2k" reports)
+# The version is written where winecfg writes it, in the registry's Windows NT
+# keys (both the 64- and the 32-bit view); Wine reads it from there when
+# HKCU\Software\Wine has no "Version" value. The program finds what the
+# prefix should report in MARLOW_WINE_REPORTS ("major.minor.servicepack").
 set -u
 prefix=$1
 shift
+version=${MARLOW_WINE_VERSION:-}
+case $version in
+  "")       ;;
+  winxp)    major=5 minor=1 pack=3 build=2600 ;;
+  winxpsp2) major=5 minor=1 pack=2 build=2600 ;;
+  win2k)    major=5 minor=0 pack=4 build=2195 ;;
+  *) echo "wine-run.sh: MARLOW_WINE_VERSION '$version' is none of winxp, winxpsp2, win2k" >&2
+     exit 2 ;;
+esac
+if [ -n "$version" ]; then
+  prefix=$prefix-$version
+  export MARLOW_WINE_REPORTS=$major.$minor.$pack
+fi
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+# Makes the prefix report Windows $major.$minor.$build with service pack $pack.
+report_version() {
+  local nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion' view
+  for view in 64 32; do
+    wine reg add "$nt" /v CurrentVersion /d "$major.$minor" /f /reg:$view &&
+    wine reg add "$nt" /v CurrentBuildNumber /d "$build" /f /reg:$view &&
+    wine reg add "$nt" /v CSDVersion /d "Service Pack $pack" /f /reg:$view || return 1
+  done </dev/null >/dev/null 2>&1
+  wine reg add 'HKLM\System\CurrentControlSet\Control\Windows' /v CSDVersion /t REG_DWORD \
+    /d $((pack * 256)) /f </dev/null >/dev/null 2>&1 || return 1
+  wineserver -w
+}
 
 mkdir -p "$(dirname "$prefix")"
 (
@@ -25,12 +61,16 @@ mkdir -p "$(dirname "$prefix")"
   if [ ! -f "$prefix/.marlow-ready" ]; then
     wineboot --init </dev/null >/dev/null 2>&1
     wineserver -w
+    if [ -n "$version" ] && ! report_version; then
+      echo "wine-run.sh: could not make $prefix report Windows $MARLOW_WINE_REPORTS" >&2
+      exit 2
+    fi
     touch "$prefix/.marlow-ready"
   fi
   # In the background, since a server started by hand stays in the
   # foreground; it exits at once when one is running already.
   (wineserver -p30 </dev/null >/dev/null 2>&1 9>&- &)
-) 9>"$prefix.lock"
+) 9>"$prefix.lock" || exit $?
 
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT

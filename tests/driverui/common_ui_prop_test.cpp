@@ -2,6 +2,7 @@
 // on item arrays built from a PPD, with the printer's PPD found through the
 // real spooler and the installed options answered by the stand-in driver.
 #include "host/import_patch.h"
+#include "reported_platform.h"
 #include "sheet_test_support.h"
 
 #include <algorithm>
@@ -17,12 +18,17 @@ constexpr wchar_t kOutputBinName[] = L"Output Bin";
 constexpr wchar_t kGlossName[] = L"Gloss Finish";
 
 // The DMPubIDs of the standard layout items this build hides.
-std::vector<BYTE> HiddenLayoutIds() {
+std::vector<BYTE> LayoutIdsOfThisBuild() {
 #if NTDDI_VERSION >= 0x06000000
     return {1, 7, 16, 17, 18, 19, 20, 21};
 #else
     return {1, 7, 16, 17};
 #endif
+}
+
+// What it hides on the platform the test runs on: nothing on a legacy one.
+std::vector<BYTE> HiddenLayoutIds() {
+    return RunsOnLegacyPlatform() ? std::vector<BYTE>() : LayoutIdsOfThisBuild();
 }
 
 std::vector<BYTE> HiddenIdsOf(HostSheet& sheet) {
@@ -94,7 +100,8 @@ TEST_F(ItemAdjustment, DuplexChoicesFollowTheDuplexUnit) {
     session.DriverUI().SetInstalledOption("QVDuplexOption", "True");
     auto sheet = OpenDocumentSheet();
     EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DUPLEX)).empty());
-    EXPECT_TRUE(HasFlag(sheet->Items().FindByDmPubId(DMPUB_DUPLEX), OPTIF_HIDE));
+    EXPECT_EQ(!RunsOnLegacyPlatform(),
+              HasFlag(sheet->Items().FindByDmPubId(DMPUB_DUPLEX), OPTIF_HIDE));
 }
 
 TEST_F(ItemAdjustment, ReadsThePpdFileOncePerObject) {
@@ -321,7 +328,8 @@ TEST_P(LegacyPlatform, DecidesWhetherTheLayoutItemsStayVisible) {
                             reinterpret_cast<void*>(&FakeGetVersionExW));
     ASSERT_TRUE(patch.IsActive());
     auto sheet = OpenDocumentSheet();
-    EXPECT_EQ(GetParam().layoutHidden ? HiddenLayoutIds() : std::vector<BYTE>(), HiddenIdsOf(*sheet));
+    EXPECT_EQ(GetParam().layoutHidden ? LayoutIdsOfThisBuild() : std::vector<BYTE>(),
+              HiddenIdsOf(*sheet));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -335,6 +343,22 @@ INSTANTIATE_TEST_SUITE_P(
                       PlatformCase{"win7", TRUE, 6, 1, 1, true},
                       PlatformCase{"query_fails", FALSE, 0, 0, 0, true}),
     [](const ::testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.name); });
+
+// Unpatched: the version the system reports (an older one in the legacy test
+// passes, whose Wine prefixes are made to report it).
+TEST_F(ItemAdjustment, ThePlatformWeRunOnDecidesWhetherTheLayoutItemsStayVisible) {
+    const ReportedPlatform platform = QueryReportedPlatform();
+    ASSERT_TRUE(platform.bQueried) << "GetVersionExW failed: " << GetLastError();
+    const std::string meant = PlatformThePrefixReports();
+    if (!meant.empty()) {
+        EXPECT_EQ(meant, DescribePlatform(platform))
+            << "the Wine prefix of this pass reports another version";
+    }
+    auto sheet = OpenDocumentSheet();
+    EXPECT_EQ(IsLegacyPlatform(platform) ? std::vector<BYTE>() : LayoutIdsOfThisBuild(),
+              HiddenIdsOf(*sheet))
+        << "on Windows " << DescribePlatform(platform);
+}
 
 }  // namespace
 }  // namespace marlow::test
