@@ -152,5 +152,7 @@ if(problems)
   message(FATAL_ERROR "${subject}\n${problems}")
 endif()
 
+list(JOIN exports ", " exports)
+list(JOIN imports ", " imports)
 message(STATUS "exports: ${exports}")
 message(STATUS "imports: ${function_count} functions of ${imports}, all exported by ${OLDEST_PLATFORM}")

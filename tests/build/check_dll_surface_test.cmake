@@ -7,13 +7,30 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(failures "")
+file(MAKE_DIRECTORY "${WORK}")
 
-# check_case(<name> DUMP <file> PLATFORM <oldest> POINTER_SIZE <4|8>
-#            PASSES | FAILS  [NAMES <regex>...] [NOT_NAMES <regex>...])
+# check_case(<name> LISTING <file in DATA> [CHANGE <regex> <replacement>]
+#            PLATFORM <oldest> POINTER_SIZE <4|8> PASSES | FAILS
+#            [NAMES <regex>...] [NOT_NAMES <regex>...])
+# CHANGE checks a copy of the listing with every match of <regex> replaced.
+# NAMES must be in the check's output, NOT_NAMES must not.
 function(check_case name)
-  cmake_parse_arguments(C "PASSES;FAILS" "DUMP;PLATFORM;POINTER_SIZE" "NAMES;NOT_NAMES" ${ARGN})
+  cmake_parse_arguments(C "PASSES;FAILS" "LISTING;PLATFORM;POINTER_SIZE" "CHANGE;NAMES;NOT_NAMES" ${ARGN})
+  set(listing "${DATA}/${C_LISTING}")
+  if(C_CHANGE)
+    list(GET C_CHANGE 0 pattern)
+    list(GET C_CHANGE 1 replacement)
+    file(READ "${listing}" text)
+    if(NOT text MATCHES "${pattern}")
+      message(FATAL_ERROR "${name}: ${C_LISTING} has nothing that matches '${pattern}'")
+    endif()
+    string(REGEX REPLACE "${pattern}" "${replacement}" text "${text}")
+    string(MAKE_C_IDENTIFIER "${name}" tag)
+    set(listing "${WORK}/${tag}.dump")
+    file(WRITE "${listing}" "${text}")
+  endif()
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -DDUMP=${C_DUMP} "-DOLDEST_PLATFORM=${C_PLATFORM}"
+    COMMAND ${CMAKE_COMMAND} -DDUMP=${listing} "-DOLDEST_PLATFORM=${C_PLATFORM}"
             -DPOINTER_SIZE=${C_POINTER_SIZE} -P ${CHECK}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
   set(text "${out}${err}")
@@ -40,77 +57,76 @@ function(check_case name)
   endif()
 endfunction()
 
-# A variant of a listing with every match of a regular expression replaced,
-# written to WORK.
-function(make_variant out_var source pattern replacement)
-  file(READ "${DATA}/${source}" text)
-  if(NOT text MATCHES "${pattern}")
-    message(FATAL_ERROR "${source} has nothing that matches '${pattern}'")
-  endif()
-  string(REGEX REPLACE "${pattern}" "${replacement}" text "${text}")
-  string(MAKE_C_IDENTIFIER "${out_var}" tag)
-  set(file "${WORK}/${tag}.dump")
-  file(WRITE "${file}" "${text}")
-  set(${out_var} "${file}" PARENT_SCOPE)
-endfunction()
-
-file(MAKE_DIRECTORY "${WORK}")
-set(posix_x86 "${DATA}/posix_thread_model_x86.dump")
-set(posix_x64 "${DATA}/posix_thread_model_x64.dump")
-set(win32_x64 "${DATA}/win32_thread_model_x64.dump")
+set(posix_x86 posix_thread_model_x86.dump)
+set(posix_x64 posix_thread_model_x64.dump)
+set(win32_x64 win32_thread_model_x64.dump)
 
 # --- the functions a build's oldest platform lacks ---
-check_case("x86 5.x, posix thread model" DUMP ${posix_x86} PLATFORM "Windows 2000" POINTER_SIZE 4 FAILS
+check_case("x86 5.x, posix thread model" LISTING ${posix_x86}
+  PLATFORM "Windows 2000" POINTER_SIZE 4 FAILS
   NAMES "oldest platform of this build"
         "kernel32.dll AddVectoredExceptionHandler \\(from Windows XP\\)"
         "kernel32.dll RemoveVectoredExceptionHandler \\(from Windows XP\\)"
         "kernel32.dll GetTickCount64 \\(from Windows Vista\\)"
         "kernel32.dll ReleaseActCtx \\(from Windows XP\\)"
   NOT_NAMES "CloseHandle" "GetVersionExW" "LoadStringW" "GetPrinterDriverW" "_wfopen")
-check_case("x64 5.x, posix thread model" DUMP ${posix_x64} PLATFORM "Windows Server 2003" POINTER_SIZE 8 FAILS
+check_case("x64 5.x, posix thread model" LISTING ${posix_x64}
+  PLATFORM "Windows Server 2003" POINTER_SIZE 8 FAILS
   NAMES "kernel32.dll GetTickCount64 \\(from Windows Vista\\)"
   NOT_NAMES "AddVectoredExceptionHandler" "ReleaseActCtx" "RtlVirtualUnwind" "___lc_codepage_func")
-check_case("x64 6.0, posix thread model" DUMP ${posix_x64} PLATFORM "Windows Vista" POINTER_SIZE 8 PASSES
+check_case("x64 6.0, posix thread model" LISTING ${posix_x64}
+  PLATFORM "Windows Vista" POINTER_SIZE 8 PASSES
   NAMES "all exported by Windows Vista")
-check_case("x64 5.x, win32 thread model" DUMP ${win32_x64} PLATFORM "Windows Server 2003" POINTER_SIZE 8 PASSES
+check_case("x64 5.x, win32 thread model" LISTING ${win32_x64}
+  PLATFORM "Windows Server 2003" POINTER_SIZE 8 PASSES
   NAMES "all exported by Windows Server 2003")
-check_case("the same on Windows 2000" DUMP ${win32_x64} PLATFORM "Windows 2000" POINTER_SIZE 8 FAILS
+check_case("the x64 DLL on Windows 2000" LISTING ${win32_x64}
+  PLATFORM "Windows 2000" POINTER_SIZE 8 FAILS
   NAMES "kernel32.dll RtlCaptureContext \\(from Windows XP\\)"
         "kernel32.dll RtlVirtualUnwind \\(from Windows Server 2003\\)"
         "msvcrt.dll ___lc_codepage_func \\(from Windows XP\\)")
 
 # --- the activation context functions, which 32-bit code looks up by name ---
-check_case("x86 6.0, static ReleaseActCtx" DUMP ${posix_x86} PLATFORM "Windows Vista" POINTER_SIZE 4 FAILS
+check_case("x86 6.0, static ReleaseActCtx" LISTING ${posix_x86}
+  PLATFORM "Windows Vista" POINTER_SIZE 4 FAILS
   NAMES "looks up by name: kernel32.dll ReleaseActCtx"
   NOT_NAMES "GetTickCount64" "oldest platform")
 
-# --- a function the table does not know ---
-make_variant(unknown posix_thread_model_x64.dump " GetVersionExW\n" " GetVersionExA\n")
-check_case("function not in the table" DUMP ${unknown} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+# --- functions the table does not know ---
+check_case("function not in the table" LISTING ${posix_x64}
+  CHANGE " GetVersionExW\n" " GetVersionExA\n"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "not in [^ ]*system_imports.csv: kernel32.dll GetVersionExA")
-make_variant(renamed_dll win32_thread_model_x64.dump "DLL Name: USER32.dll" "DLL Name: SHELL32.dll")
-check_case("function of another DLL" DUMP ${renamed_dll} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+check_case("function of another DLL" LISTING ${win32_x64}
+  CHANGE "DLL Name: USER32.dll" "DLL Name: SHELL32.dll"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "not in [^ ]*system_imports.csv: shell32.dll LoadStringW")
 
-# --- what the check did before: exports and imported DLLs ---
-make_variant(comctl win32_thread_model_x64.dump "DLL Name: USER32.dll" "DLL Name: COMCTL32.dll")
-check_case("common controls imported" DUMP ${comctl} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+# --- exports and imported DLLs ---
+check_case("common controls imported" LISTING ${win32_x64}
+  CHANGE "DLL Name: USER32.dll" "DLL Name: COMCTL32.dll"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "imports comctl32.dll, which the plug-in binds by name")
-make_variant(runtime win32_thread_model_x64.dump "DLL Name: msvcrt.dll" "DLL Name: libstdc++-6.dll")
-check_case("mingw runtime imported" DUMP ${runtime} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+check_case("mingw runtime imported" LISTING ${win32_x64}
+  CHANGE "DLL Name: msvcrt.dll" "DLL Name: libstdc++-6.dll"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "imports libstdc\\+\\+-6.dll, which is not a system DLL")
-make_variant(decorated win32_thread_model_x64.dump "\\] DllGetClassObject" "] DllGetClassObject@12")
-check_case("decorated export" DUMP ${decorated} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+check_case("decorated export" LISTING ${win32_x64}
+  CHANGE "DllGetClassObject\n" "DllGetClassObject@12\n"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "expected exactly DllCanUnloadNow and DllGetClassObject")
 
 # --- listings the check cannot read, and wrong parameters ---
-make_variant(no_imports win32_thread_model_x64.dump "DLL Name:" "Dll name:")
-check_case("no import table" DUMP ${no_imports} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+check_case("no import table" LISTING ${win32_x64}
+  CHANGE "DLL Name:" "Dll name:"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "no import table found")
-make_variant(no_functions win32_thread_model_x64.dump "\n\t[0-9a-f]+\t +[0-9]+ +[^\n]+" "")
-check_case("no function rows" DUMP ${no_functions} PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+check_case("no function rows" LISTING ${win32_x64}
+  CHANGE "\n\t[0-9a-f]+\t +[0-9]+ +[^\n]+" "\n"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "no imported function found")
-check_case("unknown platform" DUMP ${win32_x64} PLATFORM "Windows ME" POINTER_SIZE 8 FAILS
+check_case("unknown platform" LISTING ${win32_x64}
+  PLATFORM "Windows ME" POINTER_SIZE 8 FAILS
   NAMES "OLDEST_PLATFORM 'Windows ME' is none of")
 
 if(failures)
