@@ -6,6 +6,8 @@
 # Every function it imports must be in system_imports.csv (beside this
 # script) and be exported by the build's oldest platform, or the DLL would
 # not load there: the loader refuses a DLL with an import it cannot resolve.
+# Nor may its header ask for a later subsystem version than that platform's
+# (Windows refuses such programs; for the DLL the same limit costs nothing).
 # The 32-bit builds import no activation context function: they look those
 # up by name, so that they also load where there are none.
 #
@@ -19,6 +21,7 @@ cmake_minimum_required(VERSION 3.25)
 
 set(platform_order "Windows 2000" "Windows XP" "Windows Server 2003" "Windows Vista"
                    "Windows 7" "Windows 8" "Windows 10")
+set(platform_versions 5.0 5.1 5.2 6.0 6.1 6.2 10.0)
 set(bound_by_name_in_32_bit CreateActCtxW ActivateActCtx DeactivateActCtx ReleaseActCtx)
 
 if(DEFINED DUMP)
@@ -39,6 +42,13 @@ endif()
 if(NOT POINTER_SIZE MATCHES "^(4|8)$")
   message(FATAL_ERROR "POINTER_SIZE must be 4 or 8, not '${POINTER_SIZE}'")
 endif()
+
+# --- the subsystem version the header asks for ---
+if(NOT dump MATCHES "MajorSubsystemVersion[ \t]+([0-9]+)\nMinorSubsystemVersion[ \t]+([0-9]+)")
+  message(FATAL_ERROR "${subject}: no subsystem version in the header")
+endif()
+set(subsystem "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}")
+list(GET platform_versions ${oldest_rank} oldest_version)
 
 # --- exports: the names under "[Ordinal/Name Pointer] Table" ---
 string(FIND "${dump}" "[Ordinal/Name Pointer] Table" at)
@@ -136,6 +146,9 @@ if(function_count EQUAL 0)
 endif()
 
 set(problems "")
+if(subsystem VERSION_GREATER oldest_version)
+  string(APPEND problems "asks for subsystem version ${subsystem}; ${OLDEST_PLATFORM}, the oldest platform of this build, is ${oldest_version}\n")
+endif()
 if(too_new)
   list(JOIN too_new "\n" text)
   string(APPEND problems "imports functions that ${OLDEST_PLATFORM}, the oldest platform of this build, does not export:\n${text}\n")
@@ -154,5 +167,6 @@ endif()
 
 list(JOIN exports ", " exports)
 list(JOIN imports ", " imports)
+message(STATUS "subsystem version: ${subsystem}")
 message(STATUS "exports: ${exports}")
 message(STATUS "imports: ${function_count} functions of ${imports}, all exported by ${OLDEST_PLATFORM}")

@@ -92,6 +92,16 @@ check_case("x86 6.0, static ReleaseActCtx" LISTING ${posix_x86}
   NAMES "looks up by name: kernel32.dll ReleaseActCtx"
   NOT_NAMES "GetTickCount64" "oldest platform")
 
+# --- the subsystem version in the header ---
+check_case("x64 DLL for 6.0 subsystems" LISTING ${win32_x64}
+  CHANGE "MajorSubsystemVersion\t5\nMinorSubsystemVersion\t2" "MajorSubsystemVersion\t6\nMinorSubsystemVersion\t0"
+  PLATFORM "Windows Server 2003" POINTER_SIZE 8 FAILS
+  NAMES "asks for subsystem version 6.0; Windows Server 2003, the oldest platform of this build, is 5.2")
+check_case("the same on Vista" LISTING ${win32_x64}
+  CHANGE "MajorSubsystemVersion\t5\nMinorSubsystemVersion\t2" "MajorSubsystemVersion\t6\nMinorSubsystemVersion\t0"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 PASSES
+  NAMES "subsystem version: 6.0")
+
 # --- functions the table does not know ---
 check_case("function not in the table" LISTING ${posix_x64}
   CHANGE " GetVersionExW\n" " GetVersionExA\n"
@@ -125,6 +135,10 @@ check_case("no function rows" LISTING ${win32_x64}
   CHANGE "\n\t[0-9a-f]+\t +[0-9]+ +[^\n]+" "\n"
   PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
   NAMES "no imported function found")
+check_case("no subsystem version" LISTING ${win32_x64}
+  CHANGE "MinorSubsystemVersion" "MinorSubsystem"
+  PLATFORM "Windows Vista" POINTER_SIZE 8 FAILS
+  NAMES "no subsystem version in the header")
 check_case("unknown platform" LISTING ${win32_x64}
   PLATFORM "Windows ME" POINTER_SIZE 8 FAILS
   NAMES "OLDEST_PLATFORM 'Windows ME' is none of")
