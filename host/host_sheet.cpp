@@ -1,6 +1,6 @@
 #include "host/host_sheet.h"
 
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 #include <algorithm>
 

@@ -76,7 +76,7 @@ bool DisplayNameLoads(HMODULE hModule, LONG stringId) {
 }  // namespace
 
 HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPubId,
-                          LONG* pFeatureId) {
+                          LONG* pFeatureId) noexcept {
     if (hModule == nullptr || pFeatureId == nullptr || (pwszKeyword == nullptr && dmPubId == 0)) {
         return E_INVALIDARG;
     }
@@ -88,7 +88,7 @@ HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPu
     return S_OK;
 }
 
-const wchar_t* FindFeatureKeyword(LONG featureId) {
+const wchar_t* FindFeatureKeyword(LONG featureId) noexcept {
     if (featureId == 0) {
         return nullptr;
     }

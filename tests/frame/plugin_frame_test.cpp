@@ -1,7 +1,7 @@
 // The plug-in as the driver's UI module meets it: loaded by path, asked for
 // its class object, then for plug-in objects, then called through
 // IPrintOemUI2. Every test loads and unloads the library afresh.
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 #include "host/plugin_library.h"
 #include "host/recording_driver_ui.h"
 

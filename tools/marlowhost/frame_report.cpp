@@ -3,7 +3,7 @@
 #include "host/recording_driver_ui.h"
 #include "private_section_report.h"
 
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 #include <memory>
 #include <vector>

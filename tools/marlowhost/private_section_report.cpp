@@ -1,6 +1,6 @@
 #include "private_section_report.h"
 
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 #include "host/utf8_text.h"
 #include "platform/windows_sdk.h"
 

@@ -1,6 +1,6 @@
 // The private section as the host stores it: exact bytes of the defaults,
 // and what convert/merge carry over, for well-formed and hostile records.
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 #include <gtest/gtest.h>
 
