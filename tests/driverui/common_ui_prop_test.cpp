@@ -151,14 +151,14 @@ TEST_F(ItemAdjustment, WithoutItsOwnModuleThePluginMarksNothing) {
 }
 
 TEST_F(ItemAdjustment, AnObjectWithoutTheDriverInterfaceUsesThePpdDefaults) {
-    IPrintOemUI2* bare = nullptr;
-    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(&bare));
+    ComRef<IPrintOemUI2> bare;
+    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(bare.Put()));
     auto sheet = session.MakeDocumentSheet();
     sheet->PrepareCountingCall();
     EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
     sheet->PrepareFillingCall();
     EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
-    bare->Release();
+    bare.Reset();
     EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
 }
 
