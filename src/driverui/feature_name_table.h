@@ -16,7 +16,9 @@ struct FeatureNameRow {
 
 constexpr int kFeatureNameRowCount = 28;
 
-// In table order, ended by a row whose every field is zero.
+// In table order, ended by a row whose every field is zero. What the lookups
+// rely on (one row per id, keyword and name; the standard items first) is
+// checked where the table is compiled.
 extern const FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1];
 
 // Finds the first row (in table order) for a standard item (dmPubId not 0;
