@@ -180,7 +180,7 @@ private:
             PpdUiConstraint constraint;
             if (ParseConstraint(s.value, constraint)) ppd_.constraints.push_back(constraint);
         } else if (s.main.compare(0, 7, "Default") == 0 && s.option.empty()) {
-            defaults_.emplace(s.main.substr(7), s.value);
+            defaults_[s.main.substr(7)] = s.value;  // the last one counts
         } else if (openBlock_ >= 0 && !s.option.empty() &&
                    s.main == ppd_.features[static_cast<std::size_t>(openBlock_)].keyword) {
             PpdChoice choice;
