@@ -17,30 +17,41 @@ inline int CloseCFile(std::FILE* file) noexcept { return std::fclose(file); }
 // A C runtime file (fopen, _wfopen).
 using UniqueCFile = UniqueNullHandle<std::FILE*, detail::CloseCFile>;
 
+// Handles whose failure value is INVALID_HANDLE_VALUE rather than null.
+template <auto CloseFunction>
+struct InvalidValueHandlePolicy {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { static_cast<void>(CloseFunction(handle)); }
+};
+
+// Handles that give themselves up through something they came from (the
+// heap of a heap block, the window of a device context, the device context of
+// a selection): that context travels with the handle.
+template <typename H, typename Context, auto CloseFunction>
+class BoundHandlePolicy {
+public:
+    using Handle = H;
+    BoundHandlePolicy() noexcept = default;
+    explicit BoundHandlePolicy(Context context) noexcept : context_(context) {}
+    static Handle Invalid() noexcept { return Handle(); }
+    void Close(Handle handle) const noexcept { static_cast<void>(CloseFunction(context_, handle)); }
+
+private:
+    Context context_ = Context();
+};
+
 // A kernel object whose failure value is null (events, processes, threads).
 using UniqueKernelHandle = UniqueNullHandle<HANDLE, CloseHandle>;
 
-// A file from CreateFileW, whose failure value is INVALID_HANDLE_VALUE.
-struct FileHandlePolicy {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { CloseHandle(handle); }
-};
-using UniqueFileHandle = UniqueHandle<FileHandlePolicy>;
+// A file from CreateFileW.
+using UniqueFileHandle = UniqueHandle<InvalidValueHandlePolicy<CloseHandle>>;
 
-// A block from a heap that someone else owns (the host's hOEMHeap): the heap
-// travels with the block.
-class HeapBlockPolicy {
-public:
-    using Handle = void*;
-    HeapBlockPolicy() noexcept = default;
-    explicit HeapBlockPolicy(HANDLE hHeap) noexcept : hHeap_(hHeap) {}
-    static Handle Invalid() noexcept { return nullptr; }
-    void Close(Handle block) const noexcept { HeapFree(hHeap_, 0, block); }
-
-private:
-    HANDLE hHeap_ = nullptr;
-};
+// A block from a heap that someone else owns (the host's hOEMHeap).
+namespace detail {
+inline BOOL FreeHeapBlock(HANDLE hHeap, void* block) noexcept { return HeapFree(hHeap, 0, block); }
+}  // namespace detail
+using HeapBlockPolicy = BoundHandlePolicy<void*, HANDLE, detail::FreeHeapBlock>;
 using UniqueHeapBlock = UniqueHandle<HeapBlockPolicy>;
 
 // A zero-filled block of the given size from a heap; owns nothing when the
@@ -59,22 +70,14 @@ using UniqueModule = UniqueNullHandle<HMODULE, FreeLibrary>;
 // A printer opened with OpenPrinterW, or added with AddPrinterW.
 using UniquePrinter = UniqueNullHandle<HANDLE, ClosePrinter>;
 
-// An activation context from CreateActCtxW, whose failure value is
-// INVALID_HANDLE_VALUE.
-struct ActCtxPolicy {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { ReleaseActCtx(handle); }
-};
-using UniqueActCtx = UniqueHandle<ActCtxPolicy>;
+// An activation context from CreateActCtxW.
+using UniqueActCtx = UniqueHandle<InvalidValueHandlePolicy<ReleaseActCtx>>;
 
 // An activation context made active with ActivateActCtx, until the cookie goes.
-struct ActCtxActivationPolicy {
-    using Handle = ULONG_PTR;
-    static Handle Invalid() noexcept { return 0; }
-    static void Close(Handle cookie) noexcept { DeactivateActCtx(0, cookie); }
-};
-using UniqueActCtxActivation = UniqueHandle<ActCtxActivationPolicy>;
+namespace detail {
+inline BOOL DeactivateActCtxCookie(ULONG_PTR cookie) noexcept { return DeactivateActCtx(0, cookie); }
+}  // namespace detail
+using UniqueActCtxActivation = UniqueNullHandle<ULONG_PTR, detail::DeactivateActCtxCookie>;
 
 // Windows and GDI objects.
 using UniqueWindow = UniqueNullHandle<HWND, DestroyWindow>;
@@ -85,37 +88,16 @@ using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 // A memory device context (CreateCompatibleDC).
 using UniqueMemoryDc = UniqueNullHandle<HDC, DeleteDC>;
 
-// A window's device context from GetDC: the window travels with it.
-class WindowDcPolicy {
-public:
-    using Handle = HDC;
-    WindowDcPolicy() noexcept = default;
-    explicit WindowDcPolicy(HWND hWnd) noexcept : hWnd_(hWnd) {}
-    static Handle Invalid() noexcept { return nullptr; }
-    void Close(Handle hdc) const noexcept { ReleaseDC(hWnd_, hdc); }
-
-private:
-    HWND hWnd_ = nullptr;
-};
-using UniqueWindowDc = UniqueHandle<WindowDcPolicy>;
+// A window's device context from GetDC.
+using UniqueWindowDc = UniqueHandle<BoundHandlePolicy<HDC, HWND, ReleaseDC>>;
 
 [[nodiscard]] inline UniqueWindowDc GetWindowDc(HWND hWnd) noexcept {
-    return UniqueWindowDc(GetDC(hWnd), WindowDcPolicy(hWnd));
+    return UniqueWindowDc(GetDC(hWnd), BoundHandlePolicy<HDC, HWND, ReleaseDC>(hWnd));
 }
 
 // An object selected into a device context: the handle held is the object
 // that was selected before, and it goes back when the selection ends.
-class SelectionPolicy {
-public:
-    using Handle = HGDIOBJ;
-    SelectionPolicy() noexcept = default;
-    explicit SelectionPolicy(HDC hdc) noexcept : hdc_(hdc) {}
-    static Handle Invalid() noexcept { return nullptr; }
-    void Close(Handle previous) const noexcept { SelectObject(hdc_, previous); }
-
-private:
-    HDC hdc_ = nullptr;
-};
+using SelectionPolicy = BoundHandlePolicy<HGDIOBJ, HDC, SelectObject>;
 using UniqueSelection = UniqueHandle<SelectionPolicy>;
 
 [[nodiscard]] inline UniqueSelection SelectIntoDc(HDC hdc, HGDIOBJ object) noexcept {
