@@ -6,7 +6,7 @@
 //   common_ui_prop_timing [REPEATS]
 #include "host/plugin_session.h"
 #include "large_ppd_generator.h"
-#include "platform/win32_handles.h"
+#include "platform/unique_c_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "driverui/ppd_model_loader.h"
 
-#include "platform/win32_handles.h"
+#include "platform/unique_c_file.h"
 #include "ppd/ppd_input.h"
 
 namespace marlow {

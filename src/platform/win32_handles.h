@@ -3,19 +3,11 @@
 // value and the function that gives it up.
 #pragma once
 
+#include "platform/unique_c_file.h"
 #include "platform/unique_handle.h"
 #include "platform/windows_sdk.h"
 
-#include <cstdio>
-
 namespace marlow {
-
-namespace detail {
-inline int CloseCFile(std::FILE* file) noexcept { return std::fclose(file); }
-}  // namespace detail
-
-// A C runtime file (fopen, _wfopen).
-using UniqueCFile = UniqueNullHandle<std::FILE*, detail::CloseCFile>;
 
 // Handles whose failure value is INVALID_HANDLE_VALUE rather than null.
 template <auto CloseFunction>
