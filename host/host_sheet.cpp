@@ -31,7 +31,7 @@ HostSheet::HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE
     param_.hOEMHeap = heap_.Get();
     if (mode == OEMCUIP_DOCPROP) {
         param_.pPublicDM = &devmode;
-        param_.pOEMDM = PrivateSection();
+        param_.pOEMDM = privateSize_ != 0 ? PrivateSection() : nullptr;
     }
     param_.pDrvOptItems = items_.Data();
     param_.cDrvOptItems = items_.Count();
