@@ -6,6 +6,7 @@
 //   common_ui_prop_timing [REPEATS]
 #include "host/plugin_session.h"
 #include "large_ppd_generator.h"
+#include "platform/unique_c_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -63,10 +64,9 @@ std::wstring WriteLargePpd() {
     GetTempPathW(MAX_PATH, directory);
     const std::wstring path = std::wstring(directory) + L"marlow-large.ppd";
     const std::string text = GeneratePpd(kLargePpdShape);
-    std::FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
+    const UniqueCFile file(_wfopen(path.c_str(), L"wb"));
+    if (file) {
+        std::fwrite(text.data(), 1, text.size(), file.Get());
     }
     return path;
 }

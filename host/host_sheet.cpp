@@ -1,39 +1,40 @@
 #include "host/host_sheet.h"
 
-#include "frame/private_devmode.h"
-
 #include <algorithm>
+#include <cstring>
 
 namespace marlow::host {
 
-HostSheet::HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule)
-    : mode_(mode), heap_(HeapCreate(0, 0, 0)), items_(items) {
+HostSheet::HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule,
+                     const std::vector<unsigned char>& privateSection)
+    : mode_(mode),
+      heap_(HeapCreate(0, 0, 0)),
+      items_(items),
+      privateSize_(privateSection.size()),
+      settings_(std::make_unique<unsigned char[]>(sizeof(DEVMODEW) + privateSection.size())) {
     uiObject_.cbSize = sizeof(uiObject_);
     uiObject_.pOemUIProcs = &procs_;
 
-    devmode_.publicPart.dmSize = sizeof(DEVMODEW);
-    devmode_.publicPart.dmDriverExtra = sizeof(devmode_.privatePart);
-    devmode_.publicPart.dmFields = DM_ORIENTATION | DM_DUPLEX | DM_COLOR;
-    devmode_.publicPart.dmDuplex = DMDUP_SIMPLEX;
-    lstrcpynW(devmode_.publicPart.dmDeviceName, L"Vantor Marlow C", CCHDEVICENAME);
-    SetPrivateDevmodeDefaults(devmode_.privatePart);
+    DEVMODEW& devmode = PublicDevmode();
+    devmode.dmSize = sizeof(DEVMODEW);
+    devmode.dmDriverExtra = static_cast<WORD>(privateSize_);
+    devmode.dmFields = DM_ORIENTATION | DM_DUPLEX | DM_COLOR;
+    devmode.dmDuplex = DMDUP_SIMPLEX;
+    lstrcpynW(devmode.dmDeviceName, L"Vantor Marlow C", CCHDEVICENAME);
+    if (!privateSection.empty()) {
+        std::memcpy(PrivateSection(), privateSection.data(), privateSection.size());
+    }
 
     param_.cbSize = sizeof(param_);
     param_.poemuiobj = &uiObject_;
     param_.hModule = hPluginModule;
-    param_.hOEMHeap = heap_;
+    param_.hOEMHeap = heap_.Get();
     if (mode == OEMCUIP_DOCPROP) {
-        param_.pPublicDM = &devmode_.publicPart;
-        param_.pOEMDM = devmode_.privatePart;
+        param_.pPublicDM = &devmode;
+        param_.pOEMDM = privateSize_ != 0 ? PrivateSection() : nullptr;
     }
     param_.pDrvOptItems = items_.Data();
     param_.cDrvOptItems = items_.Count();
-}
-
-HostSheet::~HostSheet() {
-    if (heap_ != nullptr) {
-        HeapDestroy(heap_);
-    }
 }
 
 void HostSheet::PrepareCountingCall() {

@@ -1,28 +1,33 @@
 // The records the driver's UI module hands the plug-in for one property
 // sheet: OEMCUIPPARAM with its OEMUIOBJ, a heap of the sheet's own, the item
-// array, and (document sheet) the public DEVMODEW with the 172-byte private
+// array, and (document sheet) the public DEVMODEW with the plug-in's private
 // section behind it.
 #pragma once
 
 #include "host/item_array.h"
+#include "platform/win32_handles.h"
 
+#include <memory>
 #include <vector>
 
 namespace marlow::host {
 
 class HostSheet {
 public:
-    HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule);
-    ~HostSheet();
+    // privateSection: the plug-in's section as the driver keeps it behind the
+    // public settings (its defaults, asked of the plug-in through DevMode).
+    HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule,
+              const std::vector<unsigned char>& privateSection);
     HostSheet(const HostSheet&) = delete;
     HostSheet& operator=(const HostSheet&) = delete;
 
     DWORD Mode() const { return mode_; }
     OEMCUIPPARAM& Param() { return param_; }
     ItemArray& Items() { return items_; }
-    DEVMODEW& PublicDevmode() { return devmode_.publicPart; }
-    unsigned char* PrivateSection() { return devmode_.privatePart; }
-    HANDLE Heap() const { return heap_; }
+    DEVMODEW& PublicDevmode() { return *reinterpret_cast<DEVMODEW*>(settings_.get()); }
+    unsigned char* PrivateSection() { return settings_.get() + sizeof(DEVMODEW); }
+    std::size_t PrivateSectionSize() const { return privateSize_; }
+    HANDLE Heap() const { return heap_.Get(); }
 
     // The counting call sees no item array of ours; the filling call one with
     // room for what the counting call asked for (at least one record).
@@ -33,17 +38,15 @@ public:
     LONG CallItemCallback(WORD reason, OPTITEM* current);
 
 private:
-    struct DocumentSettings {
-        DEVMODEW publicPart;
-        unsigned char privatePart[172];
-    };
-
     DWORD mode_;
-    HANDLE heap_;
+    UniqueHeap heap_;
     OEMUIPROCS procs_ = {};
     OEMUIOBJ uiObject_ = {};
     ItemArray items_;
-    DocumentSettings devmode_ = {};
+    // The public DEVMODEW and the private section right behind it, as the
+    // driver lays them out (dmDriverExtra).
+    std::size_t privateSize_;
+    std::unique_ptr<unsigned char[]> settings_;
     std::vector<OPTITEM> pluginItems_;
     OEMCUIPPARAM param_ = {};
 };

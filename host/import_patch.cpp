@@ -60,11 +60,11 @@ ImportPatch::ImportPatch(HMODULE module, const char* importedDll, const char* fu
 
 ImportPatch::~ImportPatch() {
     if (slot_ != nullptr) {
-        WriteSlot(slot_, original_);
+        static_cast<void>(WriteSlot(slot_, original_));
     }
 }
 
-bool ImportPatch::WriteSlot(void** slot, void* value) {
+bool ImportPatch::WriteSlot(void** slot, void* value) noexcept {
     DWORD oldProtection = 0;
     if (!VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &oldProtection)) {
         return false;

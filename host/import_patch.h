@@ -21,7 +21,7 @@ public:
     void* Original() const { return original_; }
 
 private:
-    static bool WriteSlot(void** slot, void* value);
+    [[nodiscard]] static bool WriteSlot(void** slot, void* value) noexcept;
 
     void** slot_ = nullptr;
     void* original_ = nullptr;

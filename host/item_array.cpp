@@ -68,12 +68,12 @@ std::size_t ItemArray::IndexOf(const OPTITEM* item) const {
     return static_cast<std::size_t>(item - items_.data());
 }
 
-std::wstring ItemArray::DescribeName(const OPTITEM& item) {
-    const auto value = reinterpret_cast<ULONG_PTR>(item.pName);
+std::wstring ItemArray::DescribeText(LPCWSTR text) {
+    const auto value = reinterpret_cast<ULONG_PTR>(text);
     if (value < 0x10000) {
         return L"#" + std::to_wstring(value);
     }
-    return item.pName;
+    return text;
 }
 
 }  // namespace marlow::host

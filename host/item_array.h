@@ -45,7 +45,8 @@ public:
     std::size_t IndexOf(const OPTITEM* item) const;
 
     // The text an item or parameter shows (resource ids as "#<id>").
-    static std::wstring DescribeName(const OPTITEM& item);
+    static std::wstring DescribeName(const OPTITEM& item) { return DescribeText(item.pName); }
+    static std::wstring DescribeText(LPCWSTR text);
 
 private:
     LPWSTR KeepText(const std::wstring& text);

@@ -1,5 +1,7 @@
 #include "host/plugin_library.h"
 
+#include "platform/com_ref.h"
+
 namespace marlow::host {
 namespace {
 
@@ -12,25 +14,19 @@ Function LookUpExport(HMODULE hModule, const char* name) {
 
 }  // namespace
 
-PluginLibrary::PluginLibrary(const std::wstring& path) {
-    hModule_ = LoadLibraryW(path.c_str());
-    if (hModule_ == nullptr) {
+PluginLibrary::PluginLibrary(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {
+    if (!module_) {
         loadError_ = GetLastError();
         return;
     }
-    getClassObject_ = LookUpExport<GetClassObjectFn>(hModule_, "DllGetClassObject");
-    canUnloadNow_ = LookUpExport<CanUnloadNowFn>(hModule_, "DllCanUnloadNow");
+    getClassObject_ = LookUpExport<GetClassObjectFn>(module_.Get(), "DllGetClassObject");
+    canUnloadNow_ = LookUpExport<CanUnloadNowFn>(module_.Get(), "DllCanUnloadNow");
 }
 
-PluginLibrary::~PluginLibrary() { Unload(); }
-
 void PluginLibrary::Unload() {
-    if (hModule_ != nullptr) {
-        FreeLibrary(hModule_);
-        hModule_ = nullptr;
-        getClassObject_ = nullptr;
-        canUnloadNow_ = nullptr;
-    }
+    getClassObject_ = nullptr;
+    canUnloadNow_ = nullptr;
+    module_.Reset();
 }
 
 HRESULT PluginLibrary::GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) const {
@@ -43,14 +39,13 @@ HRESULT PluginLibrary::CanUnloadNow() const {
 
 HRESULT PluginLibrary::CreatePluginObject(IPrintOemUI2** ppPlugin) const {
     *ppPlugin = nullptr;
-    IClassFactory* factory = nullptr;
-    HRESULT hr = GetClassObject(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    ComRef<IClassFactory> factory;
+    const HRESULT hr = GetClassObject(CLSID_OEMUI, IID_IClassFactory, factory.PutVoid());
     if (FAILED(hr)) {
+        static_cast<void>(factory.Detach());  // a failed call hands out nothing
         return hr;
     }
-    hr = factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(ppPlugin));
-    factory->Release();
-    return hr;
+    return factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(ppPlugin));
 }
 
 std::wstring GetProgramDirectory() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/oem_interfaces.h"
+#include "platform/win32_handles.h"
 
 #include <string>
 
@@ -12,22 +13,19 @@ namespace marlow::host {
 class PluginLibrary {
 public:
     explicit PluginLibrary(const std::wstring& path);
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-    bool IsLoaded() const { return hModule_ != nullptr; }
-    HMODULE Module() const { return hModule_; }
+    bool IsLoaded() const { return module_.IsValid(); }
+    HMODULE Module() const { return module_.Get(); }
     // The last error of a failed load, 0 otherwise.
     DWORD LoadError() const { return loadError_; }
 
     // The two exports, looked up by their plain names; E_FAIL when missing.
-    HRESULT GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) const;
-    HRESULT CanUnloadNow() const;
+    [[nodiscard]] HRESULT GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) const;
+    [[nodiscard]] HRESULT CanUnloadNow() const;
 
     // DllGetClassObject(CLSID_OEMUI, IID_IClassFactory), CreateInstance for
     // IPrintOemUI2. The caller owns the reference (null on failure).
-    HRESULT CreatePluginObject(IPrintOemUI2** ppPlugin) const;
+    [[nodiscard]] HRESULT CreatePluginObject(IPrintOemUI2** ppPlugin) const;
 
     // Releases the library now (the destructor does it otherwise).
     void Unload();
@@ -36,7 +34,7 @@ private:
     using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);
     using CanUnloadNowFn = HRESULT(STDAPICALLTYPE*)();
 
-    HMODULE hModule_ = nullptr;
+    UniqueModule module_;
     DWORD loadError_ = 0;
     GetClassObjectFn getClassObject_ = nullptr;
     CanUnloadNowFn canUnloadNow_ = nullptr;

@@ -2,31 +2,14 @@
 
 #include "host/sheet_items.h"
 
-#include <cstdio>
-
 namespace marlow::host {
-
-std::unique_ptr<PpdModel> ReadPpdFile(const std::wstring& path) {
-    std::FILE* file = _wfopen(path.c_str(), L"r");
-    if (file == nullptr) {
-        return nullptr;
-    }
-    auto model = ReadPpdModel([](void* f) { return std::fgetc(static_cast<std::FILE*>(f)); }, file);
-    std::fclose(file);
-    return model;
-}
 
 PluginSession::PluginSession(const std::wstring& dllPath, const std::wstring& printerName,
                              const std::wstring& ppdPath)
-    : library_(dllPath), printer_(printerName, ppdPath), model_(ReadPpdFile(ppdPath)) {
-    if (library_.IsLoaded() && SUCCEEDED(library_.CreatePluginObject(&plugin_))) {
-        plugin_->PublishDriverInterface(&driverUI_);
-    }
-}
-
-PluginSession::~PluginSession() {
-    if (plugin_ != nullptr) {
-        plugin_->Release();
+    : library_(dllPath), printer_(printerName, ppdPath) {
+    ppdRead_ = ReadPrinterPpd(ppdPath, ppd_);
+    if (library_.IsLoaded() && SUCCEEDED(library_.CreatePluginObject(plugin_.Put()))) {
+        static_cast<void>(plugin_->PublishDriverInterface(&driverUI_));
     }
 }
 
@@ -34,30 +17,44 @@ std::wstring PluginSession::Problem() const {
     if (!library_.IsLoaded()) {
         return L"the plug-in did not load (error " + std::to_wstring(library_.LoadError()) + L")";
     }
-    if (plugin_ == nullptr) {
+    if (!plugin_) {
         return L"the plug-in object could not be created";
     }
     if (!printer_.IsReady()) {
         return L"the printer could not be set up: " + printer_.Problem();
     }
-    if (model_ == nullptr) {
+    if (!ppdRead_) {
         return L"the PPD file could not be read";
     }
     return std::wstring();
 }
 
+std::vector<unsigned char> PluginSession::GetPrivateDefaults() {
+    OEMDMPARAM param = {};
+    param.cbSize = sizeof(param);
+    if (!plugin_ || FAILED(plugin_->DevMode(OEMDM_SIZE, &param))) {
+        return {};
+    }
+    std::vector<unsigned char> section(param.cbBufSize, 0);
+    param.pOEMDMOut = section.data();
+    if (section.empty() || FAILED(plugin_->DevMode(OEMDM_DEFAULT, &param))) {
+        return {};
+    }
+    return section;
+}
+
 std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items) {
-    auto sheet = std::make_unique<HostSheet>(mode, items, library_.Module());
+    auto sheet = std::make_unique<HostSheet>(mode, items, library_.Module(), GetPrivateDefaults());
     sheet->Param().hPrinter = printer_.Handle();
     return sheet;
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet() {
-    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(*model_));
+    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_));
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakePrinterSheet() {
-    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemSpecs(*model_));
+    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemSpecs(ppd_));
 }
 
 HRESULT PluginSession::RunCommonUIProp(HostSheet& sheet) {

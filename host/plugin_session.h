@@ -1,14 +1,16 @@
 // One plug-in object as the driver's UI module drives it for a printer: the
 // library loaded, the object created and handed the driver interface, the
-// printer set up in the spooler with its PPD, and - per sheet - the host's
-// records, on which CommonUIProp runs its counting and filling calls.
+// printer set up in the spooler with its PPD (which the host reads itself),
+// and - per sheet - the host's records, on which CommonUIProp runs its
+// counting and filling calls.
 #pragma once
 
 #include "host/host_sheet.h"
 #include "host/plugin_library.h"
+#include "host/printer_ppd.h"
 #include "host/recording_driver_ui.h"
 #include "host/spooler_printer.h"
-#include "ppd/ppd_model.h"
+#include "platform/com_ref.h"
 
 #include <memory>
 #include <string>
@@ -20,20 +22,24 @@ public:
     // Loads the plug-in and sets the printer up; see IsReady.
     PluginSession(const std::wstring& dllPath, const std::wstring& printerName,
                   const std::wstring& ppdPath);
-    ~PluginSession();
     PluginSession(const PluginSession&) = delete;
     PluginSession& operator=(const PluginSession&) = delete;
 
-    bool IsReady() const { return plugin_ != nullptr && printer_.IsReady() && model_ != nullptr; }
+    bool IsReady() const { return plugin_ && printer_.IsReady() && ppdRead_; }
     // What went wrong, when not ready.
     std::wstring Problem() const;
 
-    IPrintOemUI2& Plugin() { return *plugin_; }
+    IPrintOemUI2& Plugin() { return *plugin_.Get(); }
     RecordingDriverUI& DriverUI() { return driverUI_; }
     SpoolerPrinter& Printer() { return printer_; }
     PluginLibrary& Library() { return library_; }
     // The host's own reading of the PPD, from which it builds its items.
-    const PpdModel& HostModel() const { return *model_; }
+    const PrinterPpd& Ppd() const { return ppd_; }
+
+    // The private section's defaults as the driver gets them: the size from
+    // DevMode(OEMDM_SIZE), the bytes from DevMode(OEMDM_DEFAULT). Empty when
+    // the plug-in refuses either.
+    std::vector<unsigned char> GetPrivateDefaults();
 
     // A sheet with the items the driver builds from the PPD.
     std::unique_ptr<HostSheet> MakeDocumentSheet();
@@ -47,14 +53,11 @@ public:
 
 private:
     PluginLibrary library_;
-    IPrintOemUI2* plugin_ = nullptr;
     RecordingDriverUI driverUI_;
+    ComRef<IPrintOemUI2> plugin_;
     SpoolerPrinter printer_;
-    std::unique_ptr<PpdModel> model_;
+    PrinterPpd ppd_;
+    bool ppdRead_ = false;
 };
-
-// Reads a PPD file with our own reader (the host's view of it); null when
-// the file cannot be opened.
-std::unique_ptr<PpdModel> ReadPpdFile(const std::wstring& path);
 
 }  // namespace marlow::host

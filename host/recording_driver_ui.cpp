@@ -16,21 +16,8 @@ void RecordingDriverUI::ClearRecords() {
 
 HRESULT RecordingDriverUI::QueryInterface(REFIID riid, void** ppv) {
     ++queryInterfaceCalls_;
-    if (ppv == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPrintOemDriverUI)) {
-        *ppv = static_cast<IPrintOemDriverUI*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
+    return ComObject::QueryInterface(riid, ppv);
 }
-
-ULONG RecordingDriverUI::AddRef() { return static_cast<ULONG>(++refCount_); }
-
-ULONG RecordingDriverUI::Release() { return static_cast<ULONG>(--refCount_); }
 
 HRESULT RecordingDriverUI::DrvGetDriverSetting(PVOID, PCSTR Feature, PVOID pOutput, DWORD cbSize,
                                                PDWORD pcbNeeded, PDWORD pdwOptionsReturned) {
@@ -79,15 +66,7 @@ bool RecordingDriverUI::IsUpdateRefused(const OPTITEM* item) const {
 
 HRESULT UnrelatedInterface::QueryInterface(REFIID riid, void** ppv) {
     ++queryInterfaceCalls_;
-    if (ppv == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(riid, IID_IUnknown)) {
-        *ppv = static_cast<IUnknown*>(this);
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
+    return ComObject::QueryInterface(riid, ppv);
 }
 
 }  // namespace marlow::host

@@ -3,6 +3,7 @@
 // told to refuse either.
 #pragma once
 
+#include "platform/com_object.h"
 #include "platform/oem_interfaces.h"
 
 #include <map>
@@ -20,11 +21,14 @@ struct UpdateUISettingCall {
     DWORD flagsAtCall;  // the item's Flags when the call came
 };
 
-class RecordingDriverUI final : public IPrintOemDriverUI {
+// The object lives on its owner's stack or heap; the count is kept so that
+// tests can see the plug-in balance its references.
+class RecordingDriverUI final
+    : public ComObject<RecordingDriverUI, IPrintOemDriverUI, CallerOwnedObject> {
 public:
-    RecordingDriverUI() = default;
-    RecordingDriverUI(const RecordingDriverUI&) = delete;
-    RecordingDriverUI& operator=(const RecordingDriverUI&) = delete;
+    static bool ServesInterface(REFIID riid) noexcept {
+        return IsEqualIID(riid, IID_IPrintOemDriverUI) != 0;
+    }
 
     // --- set-up ---
     // The answer to DrvGetDriverSetting for a feature keyword (8-bit, without
@@ -35,17 +39,14 @@ public:
     void RefuseUpdateUISetting(LONG dmPubId) { refusedUpdateIds_.push_back(dmPubId); }
 
     // --- what happened ---
-    LONG References() const { return refCount_; }
+    LONG References() const { return ReferenceCount(); }
     int QueryInterfaceCalls() const { return queryInterfaceCalls_; }
     const std::vector<std::string>& SettingsAskedFor() const { return settingsAskedFor_; }
     const std::vector<UpdateUISettingCall>& UpdateCalls() const { return updateCalls_; }
     void ClearRecords();
 
-    // IUnknown. The object lives on the caller's stack or heap; the count is
-    // kept so that tests can see the plug-in balance its references.
+    // Counts the calls, then answers as every object of ours does.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IPrintOemDriverUI
     HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID pci, PCSTR Feature, PVOID pOutput,
@@ -59,7 +60,6 @@ public:
 private:
     bool IsUpdateRefused(const OPTITEM* item) const;
 
-    LONG refCount_ = 1;
     int queryInterfaceCalls_ = 0;
     bool refuseGet_ = false;
     std::vector<LONG> refusedUpdateIds_;
@@ -70,12 +70,12 @@ private:
 
 // An interface that a host might offer first but that yields no
 // IPrintOemDriverUI (like a core helper the plug-in does not use).
-class UnrelatedInterface final : public IUnknown {
+class UnrelatedInterface final : public ComObject<UnrelatedInterface, IUnknown, CallerOwnedObject> {
 public:
+    static bool ServesInterface(REFIID) noexcept { return false; }
     int QueryInterfaceCalls() const { return queryInterfaceCalls_; }
+    LONG References() const { return ReferenceCount(); }
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
 private:
     int queryInterfaceCalls_ = 0;

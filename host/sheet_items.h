@@ -6,7 +6,7 @@
 #pragma once
 
 #include "host/item_array.h"
-#include "ppd/ppd_model.h"
+#include "host/printer_ppd.h"
 
 #include <vector>
 
@@ -23,12 +23,7 @@ constexpr BYTE kDmpubBookletEdge = 21;
 constexpr WORD kFormTrayAssignName = 64798;
 constexpr WORD kInitialTreeItemName = 400;
 
-std::vector<HostItemSpec> BuildDocumentItemSpecs(const PpdModel& model);
-std::vector<HostItemSpec> BuildPrinterItemSpecs(const PpdModel& model);
-
-// UTF-16 text of the model as the host's WCHAR text, and an 8-bit keyword
-// without its asterisk.
-std::wstring ToHostText(const PpdText& text);
-std::string ToHostKeyword(const PpdText& keyword);
+std::vector<HostItemSpec> BuildDocumentItemSpecs(const PrinterPpd& ppd);
+std::vector<HostItemSpec> BuildPrinterItemSpecs(const PrinterPpd& ppd);
 
 }  // namespace marlow::host

@@ -31,12 +31,10 @@ SpoolerPrinter::SpoolerPrinter(const std::wstring& printerName, const std::wstri
 }
 
 SpoolerPrinter::~SpoolerPrinter() {
-    if (hPrinter_ != nullptr) {
-        ClosePrinter(hPrinter_);
-    }
-    if (hAddedPrinter_ != nullptr) {
-        DeletePrinter(hAddedPrinter_);
-        ClosePrinter(hAddedPrinter_);
+    printer_.Reset();
+    if (addedPrinter_) {
+        DeletePrinter(addedPrinter_.Get());
+        addedPrinter_.Reset();
     }
     if (driverAdded_) {
         DeletePrinterDriverW(nullptr, nullptr, &driverName_[0]);
@@ -48,11 +46,10 @@ SpoolerPrinter::~SpoolerPrinter() {
 
 // A run that ended early may have left the printer and its driver behind.
 void SpoolerPrinter::RemoveLeftovers() {
-    HANDLE hOld = nullptr;
+    UniquePrinter old;
     PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (OpenPrinterW(&printerName_[0], &hOld, &access)) {
-        DeletePrinter(hOld);
-        ClosePrinter(hOld);
+    if (OpenPrinterW(&printerName_[0], old.Put(), &access)) {
+        DeletePrinter(old.Get());
     }
     DeletePrinterDriverW(nullptr, nullptr, &driverName_[0]);
 }
@@ -99,12 +96,12 @@ bool SpoolerPrinter::AddAndOpenPrinter() {
     info.pPrintProcessor = &processor[0];
     info.pDatatype = &datatype[0];
     info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    hAddedPrinter_ = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    if (hAddedPrinter_ == nullptr) {
+    addedPrinter_.Reset(AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info)));
+    if (!addedPrinter_) {
         return Fail(L"AddPrinterW");
     }
-    if (!OpenPrinterW(&printerName_[0], &hPrinter_, nullptr)) {
-        hPrinter_ = nullptr;
+    if (!OpenPrinterW(&printerName_[0], printer_.Put(), nullptr)) {
+        static_cast<void>(printer_.Release());  // whatever a failed call left there
         return Fail(L"OpenPrinterW");
     }
     return true;

@@ -4,7 +4,7 @@
 // GetPrinterDriverW on that handle, as it does on a real system.
 #pragma once
 
-#include "platform/windows_sdk.h"
+#include "platform/win32_handles.h"
 
 #include <string>
 
@@ -17,8 +17,8 @@ public:
     SpoolerPrinter(const SpoolerPrinter&) = delete;
     SpoolerPrinter& operator=(const SpoolerPrinter&) = delete;
 
-    bool IsReady() const { return hPrinter_ != nullptr; }
-    HANDLE Handle() const { return hPrinter_; }
+    bool IsReady() const { return printer_.IsValid(); }
+    HANDLE Handle() const { return printer_.Get(); }
     // What failed, when not ready.
     const std::wstring& Problem() const { return problem_; }
     // The PPD's path in the spooler's driver directory.
@@ -35,8 +35,8 @@ private:
     std::wstring installedPpd_;
     std::wstring installedDriverFile_;
     bool driverAdded_ = false;
-    HANDLE hAddedPrinter_ = nullptr;
-    HANDLE hPrinter_ = nullptr;
+    UniquePrinter addedPrinter_;
+    UniquePrinter printer_;
     std::wstring problem_;
 };
 

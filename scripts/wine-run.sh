@@ -40,6 +40,10 @@ if [ -n "$version" ]; then
 fi
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
+# The user's language decides which string table the platform's loader
+# tries first: one without a table of the plug-in's own, so that the tests
+# see the neutral texts where they expect them.
+export LC_ALL=C
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 # Makes the prefix report Windows $major.$minor.$build with service pack $pack.

@@ -1,7 +1,7 @@
 // The printer's current setting of one PPD feature, asked of the host.
 #pragma once
 
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
 
 namespace marlow {
 
@@ -10,7 +10,7 @@ constexpr DWORD kOptionKeywordUnits = 260;
 // featureKeyword: as the model keeps it, with its asterisk. S_OK when the
 // buffer received the current option's keyword; otherwise the host's answer
 // or E_FAIL.
-HRESULT LookUpCurrentOption(POEMUIOBJ poemuiobj, const PluginContext& context,
+[[nodiscard]] HRESULT LookUpCurrentOption(POEMUIOBJ poemuiobj, const PluginContext& context,
                             const WCHAR* featureKeyword, WCHAR (&option)[kOptionKeywordUnits]);
 
 }  // namespace marlow

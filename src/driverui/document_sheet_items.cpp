@@ -1,16 +1,15 @@
 #include "driverui/document_sheet_items.h"
 
 #include "driverui/feature_name_table.h"
-#include "driverui/host_items.h"
+#include "core/host_items.h"
 #include "driverui/host_text.h"
 #include "driverui/item_change_callback.h"
 #include "driverui/layout_items.h"
+#include "driverui/rendering_item.h"
 #include "ppd/ppd_model.h"
 
 namespace marlow {
 namespace {
-
-constexpr char kRenderingKeyword[] = "QVRendering";
 
 // Which feature of the model an item stands for, and whether the feature
 // table looks after it.
@@ -115,7 +114,7 @@ void AdjustDocumentSheetItems(PluginContext& context, OEMCUIPPARAM& param) {
             continue;
         }
         MarkRuledOutChoices(*context.pPpdModel, feature.index, item);
-        if (colourChoice == 0 && HasPpdKeyword(item, kRenderingKeyword)) {
+        if (colourChoice == 0 && IsRenderingItem(item)) {
             item.Flags |= OPTIF_DISABLED;
         }
     }

@@ -4,7 +4,7 @@
 // overlay, and the colour-mode item is disabled while colour is off.
 #pragma once
 
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
 
 namespace marlow {
 

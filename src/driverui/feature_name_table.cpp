@@ -8,7 +8,7 @@ namespace marlow {
 
 // The table order is not the order of the string ids (the page size uses
 // 10007, duplex 10025): every walk goes by the table.
-const FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1] = {
+constexpr FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1] = {
     {DMPUB_DEFSOURCE, 1, IDS_FEATURE_INPUT_SLOT, L"*InputSlot"},
     {DMPUB_PRINTQUALITY, 2, IDS_FEATURE_RESOLUTION, L"*Resolution"},
     {DMPUB_MEDIATYPE, 3, IDS_FEATURE_MEDIA_TYPE, L"*MediaType"},
@@ -41,6 +41,75 @@ const FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1] = {
     {0, 81, IDS_FEATURE_OUTPUT, L"*QVOUTPUTID"},
     {0, 0, 0, nullptr},
 };
+
+// What the lookups rely on, checked when the table is compiled.
+namespace table_checks {
+
+constexpr bool SameText(const wchar_t* a, const wchar_t* b) {
+    for (; *a != L'\0' && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
+constexpr const FeatureNameRow* Rows() { return FeatureNameTable; }
+
+// Only the last row ends the table, and it is all zero.
+constexpr bool EndsWithTheOnlyZeroRow() {
+    const FeatureNameRow& end = Rows()[kFeatureNameRowCount];
+    if (end.lDmPubId != 0 || end.lFeatureId != 0 || end.lStringId != 0 || end.pwszKeyword != nullptr) {
+        return false;
+    }
+    for (int i = 0; i < kFeatureNameRowCount; ++i) {
+        if (Rows()[i].lFeatureId == 0 || Rows()[i].pwszKeyword == nullptr) return false;
+    }
+    return true;
+}
+
+// Feature ids, keywords and display names each name one row.
+constexpr bool RowsAreDistinct() {
+    for (int i = 0; i < kFeatureNameRowCount; ++i) {
+        for (int k = i + 1; k < kFeatureNameRowCount; ++k) {
+            const FeatureNameRow& a = Rows()[i];
+            const FeatureNameRow& b = Rows()[k];
+            if (a.lFeatureId == b.lFeatureId || a.lStringId == b.lStringId ||
+                SameText(a.pwszKeyword, b.pwszKeyword) ||
+                (a.lDmPubId != 0 && a.lDmPubId == b.lDmPubId)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Keywords as the model keeps them, with the asterisk; display names among
+// the features' strings.
+constexpr bool RowsAreWellFormed() {
+    for (int i = 0; i < kFeatureNameRowCount; ++i) {
+        const FeatureNameRow& row = Rows()[i];
+        if (row.pwszKeyword[0] != L'*' || row.pwszKeyword[1] == L'\0') return false;
+        if (row.lStringId < IDS_FEATURE_INPUT_SLOT || row.lStringId > IDS_FEATURE_COMPACT_FLASH) return false;
+    }
+    return true;
+}
+
+// The five standard items, which are looked up by DMPubID, come first.
+constexpr int CountLeadingStandardRows() {
+    int count = 0;
+    while (count < kFeatureNameRowCount && Rows()[count].lDmPubId != 0) ++count;
+    for (int i = count; i < kFeatureNameRowCount; ++i) {
+        if (Rows()[i].lDmPubId != 0) return -1;
+    }
+    return count;
+}
+
+static_assert(EndsWithTheOnlyZeroRow(), "the table ends with its only all-zero row");
+static_assert(RowsAreDistinct(), "feature ids, keywords, string ids and DMPubIDs are unique");
+static_assert(RowsAreWellFormed(), "keywords start with '*'; names are feature strings");
+static_assert(CountLeadingStandardRows() == 5, "the five standard items lead the table");
+static_assert(IDS_FEATURE_COMPACT_FLASH - IDS_FEATURE_INPUT_SLOT + 1 == kFeatureNameRowCount,
+              "one display name per row");
+
+}  // namespace table_checks
 
 namespace {
 
@@ -76,7 +145,7 @@ bool DisplayNameLoads(HMODULE hModule, LONG stringId) {
 }  // namespace
 
 HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPubId,
-                          LONG* pFeatureId) {
+                          LONG* pFeatureId) noexcept {
     if (hModule == nullptr || pFeatureId == nullptr || (pwszKeyword == nullptr && dmPubId == 0)) {
         return E_INVALIDARG;
     }
@@ -88,7 +157,7 @@ HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPu
     return S_OK;
 }
 
-const wchar_t* FindFeatureKeyword(LONG featureId) {
+const wchar_t* FindFeatureKeyword(LONG featureId) noexcept {
     if (featureId == 0) {
         return nullptr;
     }

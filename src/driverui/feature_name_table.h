@@ -16,7 +16,9 @@ struct FeatureNameRow {
 
 constexpr int kFeatureNameRowCount = 28;
 
-// In table order, ended by a row whose every field is zero.
+// In table order, ended by a row whose every field is zero. What the lookups
+// rely on (one row per id, keyword and name; the standard items first) is
+// checked where the table is compiled.
 extern const FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1];
 
 // Finds the first row (in table order) for a standard item (dmPubId not 0;
@@ -25,11 +27,11 @@ extern const FeatureNameRow FeatureNameTable[kFeatureNameRowCount + 1];
 // the language the platform's loader picks. S_OK with *pFeatureId set;
 // E_FAIL when no row matches or the name does not load; E_INVALIDARG
 // without a module, without both keys, or without pFeatureId.
-HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPubId,
-                          LONG* pFeatureId);
+[[nodiscard]] HRESULT LookUpFeatureName(HMODULE hModule, const wchar_t* pwszKeyword, LONG dmPubId,
+                                        LONG* pFeatureId) noexcept;
 
 // The keyword of the first row with this feature id; null when no live row
 // has it.
-const wchar_t* FindFeatureKeyword(LONG featureId);
+const wchar_t* FindFeatureKeyword(LONG featureId) noexcept;
 
 }  // namespace marlow

@@ -2,7 +2,7 @@
 // asked of the host, and evaluates the constraints once.
 #pragma once
 
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
 
 namespace marlow {
 

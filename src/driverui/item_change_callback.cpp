@@ -1,14 +1,13 @@
 #include "driverui/item_change_callback.h"
 
-#include "driverui/host_items.h"
+#include "core/host_items.h"
 #include "driverui/layout_items.h"
-#include "frame/boundary_guard.h"
-#include "frame/plugin_context.h"
+#include "driverui/rendering_item.h"
+#include "core/boundary_guard.h"
+#include "core/plugin_context.h"
 
 namespace marlow {
 namespace {
-
-constexpr char kRenderingKeyword[] = "QVRendering";
 
 IPrintOemDriverUI* GetDriverUI(const PluginContext* context) {
     return context != nullptr ? context->pDriverUI.Get() : nullptr;
@@ -16,7 +15,7 @@ IPrintOemDriverUI* GetDriverUI(const PluginContext* context) {
 
 OPTITEM* FindRenderingItem(const OEMCUIPPARAM& param) {
     for (OPTITEM& item : GetHostItems(param)) {
-        if (HasPpdKeyword(item, kRenderingKeyword)) {
+        if (IsRenderingItem(item)) {
             return &item;
         }
     }

@@ -2,7 +2,7 @@
 
 namespace marlow {
 
-BOOL DetectLegacyPlatform() {
+BOOL DetectLegacyPlatform() noexcept {
     OSVERSIONINFOEXW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
     static_assert(sizeof(OSVERSIONINFOEXW) == 284, "OSVERSIONINFOEXW size");

@@ -8,6 +8,6 @@ namespace marlow {
 
 // Below 5.0, 5.0 itself, and 5.1 before service pack 3. A failed version
 // query counts as a current platform.
-BOOL DetectLegacyPlatform();
+[[nodiscard]] BOOL DetectLegacyPlatform() noexcept;
 
 }  // namespace marlow

@@ -1,6 +1,6 @@
 #include "driverui/ppd_file_path.h"
 
-#include "driverui/heap_block.h"
+#include "platform/win32_handles.h"
 
 namespace marlow {
 
@@ -10,8 +10,8 @@ bool GetPpdFilePath(HANDLE hHeap, HANDLE hPrinter, WCHAR (&path)[kPpdPathUnits])
     if (needed == 0 || hHeap == nullptr) {
         return false;
     }
-    HeapBlock block(hHeap, needed);
-    if (block.Get() == nullptr) {
+    const UniqueHeapBlock block = AllocateHeapBlock(hHeap, needed);
+    if (!block) {
         return false;
     }
     if (!GetPrinterDriverW(hPrinter, nullptr, 3, static_cast<LPBYTE>(block.Get()), needed, &needed)) {

@@ -9,6 +9,6 @@ namespace marlow {
 constexpr DWORD kPpdPathUnits = 260;
 
 // True when the buffer received the path (shorter than 260 units, NUL ended).
-bool GetPpdFilePath(HANDLE hHeap, HANDLE hPrinter, WCHAR (&path)[kPpdPathUnits]);
+[[nodiscard]] bool GetPpdFilePath(HANDLE hHeap, HANDLE hPrinter, WCHAR (&path)[kPpdPathUnits]);
 
 }  // namespace marlow

@@ -1,27 +1,21 @@
 #include "driverui/ppd_model_loader.h"
 
-#include <cstdio>
+#include "platform/unique_c_file.h"
+#include "ppd/ppd_input.h"
 
 namespace marlow {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-int ReadFileByte(void* context) { return std::fgetc(static_cast<std::FILE*>(context)); }
 
 int ReadNothing(void*) { return -1; }
 
 }  // namespace
 
 std::unique_ptr<PpdModel> LoadPpdModel(const WCHAR* path) {
-    FileHandle file(_wfopen(path, L"r"));
+    const UniqueCFile file(_wfopen(path, L"r"));
     if (!file) {
         return ReadPpdModel(ReadNothing, nullptr);
     }
-    return ReadPpdModel(ReadFileByte, file.get());
+    return ReadPpdModel(ReadPpdFileByte, file.Get());
 }
 
 }  // namespace marlow

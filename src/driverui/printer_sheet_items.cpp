@@ -1,6 +1,6 @@
 #include "driverui/printer_sheet_items.h"
 
-#include "driverui/host_items.h"
+#include "core/host_items.h"
 
 namespace marlow {
 namespace {

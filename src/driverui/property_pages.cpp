@@ -5,6 +5,6 @@
 namespace marlow {
 
 // The pages are not built yet: the plug-in adds none.
-HRESULT DocumentPropertySheets(PluginContext&, PPROPSHEETUI_INFO, LPARAM) { return S_OK; }
+HRESULT AnswerDocumentSheetRequest(PluginContext&, PPROPSHEETUI_INFO, LPARAM) { return S_OK; }
 
 }  // namespace marlow

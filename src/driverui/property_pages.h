@@ -1,10 +1,11 @@
-// DocumentPropertySheets of the plug-in object: the plug-in's own pages.
+// The host's DocumentPropertySheets requests: the plug-in's own pages on the
+// document-properties sheet, and the answers to the sheet's other requests.
 #pragma once
 
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
 
 namespace marlow {
 
-HRESULT DocumentPropertySheets(PluginContext& context, PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam);
+HRESULT AnswerDocumentSheetRequest(PluginContext& context, PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam);
 
 }  // namespace marlow

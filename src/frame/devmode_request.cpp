@@ -1,10 +1,10 @@
 #include "frame/devmode_request.h"
 
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 namespace marlow {
 
-HRESULT HandleDevModeRequest(DWORD dwMode, POEMDMPARAM pOemDMParam) {
+HRESULT HandleDevModeRequest(DWORD dwMode, POEMDMPARAM pOemDMParam) noexcept {
     if (pOemDMParam == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return E_FAIL;
@@ -19,7 +19,7 @@ HRESULT HandleDevModeRequest(DWORD dwMode, POEMDMPARAM pOemDMParam) {
     case OEMDM_CONVERT:
     case OEMDM_MERGE:
         // A missing record means nothing to carry over, not a failure.
-        MergePrivateDevmode(pOemDMParam->pOEMDMIn, pOemDMParam->pOEMDMOut);
+        static_cast<void>(MergePrivateDevmode(pOemDMParam->pOEMDMIn, pOemDMParam->pOEMDMOut));
         return S_OK;
     default:
         SetLastError(ERROR_INVALID_PARAMETER);

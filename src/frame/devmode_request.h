@@ -8,6 +8,6 @@ namespace marlow {
 
 // S_OK for the four known modes, whatever the merge reports; E_FAIL with
 // ERROR_INVALID_PARAMETER as last error for a missing record or another mode.
-HRESULT HandleDevModeRequest(DWORD dwMode, POEMDMPARAM pOemDMParam);
+[[nodiscard]] HRESULT HandleDevModeRequest(DWORD dwMode, POEMDMPARAM pOemDMParam) noexcept;
 
 }  // namespace marlow

@@ -1,8 +1,9 @@
 // The library's entry point and its two exports (named in marlowui.def, so
 // that the 32-bit build exports them undecorated).
-#include "driverui/page_activation_context.h"
-#include "frame/boundary_guard.h"
-#include "frame/module_state.h"
+#include "core/boundary_guard.h"
+#include "core/module_instance.h"
+#include "core/page_activation_context.h"
+#include "frame/object_counts.h"
 #include "frame/plugin_class_factory.h"
 #include "platform/oem_interfaces.h"
 
@@ -20,11 +21,21 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
     return TRUE;
 }
 
+// On every failure the out-pointer, when there is one, is null: the caller
+// may release whatever it finds there.
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
     if (!IsEqualCLSID(rclsid, CLSID_OEMUI)) {
+        if (ppv != nullptr) {
+            *ppv = nullptr;
+        }
         return CLASS_E_CLASSNOTAVAILABLE;
     }
-    return marlow::CallGuardedHr([&] { return marlow::PluginClassFactory::Create(riid, ppv); });
+    const HRESULT hr =
+        marlow::CallGuardedHr([&] { return marlow::PluginClassFactory::CreateForInterface(riid, ppv); });
+    if (FAILED(hr) && ppv != nullptr) {
+        *ppv = nullptr;
+    }
+    return hr;
 }
 
 STDAPI DllCanUnloadNow() { return marlow::IsModuleInUse() ? S_FALSE : S_OK; }

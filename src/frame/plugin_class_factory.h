@@ -1,30 +1,22 @@
 // The class object of CLSID_OEMUI, which DllGetClassObject hands out.
 #pragma once
 
-#include "platform/windows_sdk.h"
+#include "platform/com_object.h"
 
 namespace marlow {
 
-class PluginClassFactory final : public IClassFactory {
+class PluginClassFactory final : public ComObject<PluginClassFactory, IClassFactory> {
 public:
-    // Makes a factory (count 1), asks it for riid and drops the creation
-    // reference, like PluginObject::Create.
-    static HRESULT Create(REFIID riid, void** ppv);
+    static bool ServesInterface(REFIID riid) noexcept { return IsEqualIID(riid, IID_IClassFactory) != 0; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID riid,
                                              void** ppv) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) override;
 
 private:
-    PluginClassFactory() = default;
+    friend ComObject;
+    PluginClassFactory() noexcept = default;
     ~PluginClassFactory() = default;
-    PluginClassFactory(const PluginClassFactory&) = delete;
-    PluginClassFactory& operator=(const PluginClassFactory&) = delete;
-
-    LONG volatile refCount_ = 1;
 };
 
 }  // namespace marlow

@@ -1,64 +1,23 @@
 #include "frame/plugin_object.h"
 
-#include "driverui/common_ui_prop.h"
+#include "core/boundary_guard.h"
+#include "devmode/private_devmode.h"
+#include "driverui/host_item_adjustment.h"
 #include "driverui/property_pages.h"
-#include "frame/boundary_guard.h"
 #include "frame/devmode_request.h"
-#include "frame/module_state.h"
-#include "frame/private_devmode.h"
 #include "ppd/ppd_model.h"
 
-#include <new>
+#include <utility>
 
 namespace marlow {
 
 constexpr DWORD kPluginVersion = 2;
-
-PluginObject::PluginObject() { CountObjectCreated(); }
 
 PluginObject::~PluginObject() {
     // The host's interface goes first, then our model; the members are empty
     // by the time they are destroyed.
     context_.pDriverUI.Reset();
     context_.pPpdModel.reset();
-    CountObjectDestroyed();
-}
-
-HRESULT PluginObject::Create(REFIID riid, void** ppv) {
-    auto* object = new (std::nothrow) PluginObject();
-    if (object == nullptr) {
-        if (ppv != nullptr) {
-            *ppv = nullptr;
-        }
-        return E_OUTOFMEMORY;
-    }
-    const HRESULT hr = object->QueryInterface(riid, ppv);
-    object->Release();
-    return hr;
-}
-
-HRESULT PluginObject::QueryInterface(REFIID riid, void** ppv) {
-    if (ppv == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPrintOemUI2)) {
-        *ppv = static_cast<IPrintOemUI2*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG PluginObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refCount_)); }
-
-ULONG PluginObject::Release() {
-    const LONG remaining = InterlockedDecrement(&refCount_);
-    if (remaining == 0) {
-        delete this;
-        return 0;
-    }
-    return static_cast<ULONG>(remaining);
 }
 
 HRESULT PluginObject::GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD pcbNeeded) {
@@ -101,26 +60,25 @@ HRESULT PluginObject::PublishDriverInterface(IUnknown* pIUnknown) {
     if (pIUnknown == nullptr) {
         return E_FAIL;
     }
-    IPrintOemDriverUI* driverUI = nullptr;
-    const HRESULT hr =
-        pIUnknown->QueryInterface(IID_IPrintOemDriverUI, reinterpret_cast<void**>(&driverUI));
-    if (FAILED(hr) || driverUI == nullptr) {
+    ComRef<IPrintOemDriverUI> driverUI;
+    const HRESULT hr = pIUnknown->QueryInterface(IID_IPrintOemDriverUI, driverUI.PutVoid());
+    if (FAILED(hr) || !driverUI) {
         // Whatever a failing QueryInterface left behind is not a reference.
+        static_cast<void>(driverUI.Detach());
         return E_FAIL;
     }
-    context_.pDriverUI.Attach(driverUI);
+    context_.pDriverUI = std::move(driverUI);
     return S_OK;
 }
 
 HRESULT PluginObject::CommonUIProp(DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
     // Nothing here reports a failure to the host: a failed step leaves its
     // items as they were.
-    return CallGuarded(S_OK, [&] { return marlow::CommonUIProp(context_, dwMode, pOemCUIPParam); });
+    return CallGuarded(S_OK, [&] { return AdjustHostItems(context_, dwMode, pOemCUIPParam); });
 }
 
 HRESULT PluginObject::DocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
-    return CallGuardedHr(
-        [&] { return marlow::DocumentPropertySheets(context_, pPSUIInfo, lParam); });
+    return CallGuardedHr([&] { return AnswerDocumentSheetRequest(context_, pPSUIInfo, lParam); });
 }
 
 // The methods below are not implemented: they touch neither their arguments

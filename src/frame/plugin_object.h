@@ -3,24 +3,27 @@
 // sheet's state in its PluginContext.
 #pragma once
 
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
+#include "frame/object_counts.h"
+#include "platform/com_object.h"
 #include "platform/oem_interfaces.h"
 
 namespace marlow {
 
-class PluginObject final : public IPrintOemUI2 {
+// Plug-in objects live on the heap and count in the live object count.
+struct CountedHeapObject {
+    static constexpr bool kDeleteAtZero = true;
+    static void Created() noexcept { CountObjectCreated(); }
+    static void Destroyed() noexcept { CountObjectDestroyed(); }
+};
+
+class PluginObject final : public ComObject<PluginObject, IPrintOemUI2, CountedHeapObject> {
 public:
-    // Makes an object (count 1), asks it for riid and drops the creation
-    // reference: for a supported interface the caller holds the only one,
-    // otherwise the object is gone and *ppv is null.
-    static HRESULT Create(REFIID riid, void** ppv);
+    // IUnknown and IPrintOemUI2 only: not the older IPrintOemUI or
+    // IPrintOemCommon.
+    static bool ServesInterface(REFIID riid) noexcept { return IsEqualIID(riid, IID_IPrintOemUI2) != 0; }
 
     PluginContext& Context() { return context_; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IPrintOemCommon
     HRESULT STDMETHODCALLTYPE GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize,
@@ -65,12 +68,10 @@ public:
                                             PINT piResult) override;
 
 private:
-    PluginObject();
+    friend ComObject;
+    PluginObject() = default;
     ~PluginObject();
-    PluginObject(const PluginObject&) = delete;
-    PluginObject& operator=(const PluginObject&) = delete;
 
-    LONG volatile refCount_ = 1;
     PluginContext context_;
 };
 

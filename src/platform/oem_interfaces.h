@@ -1,5 +1,6 @@
-// The COM interfaces of the PostScript driver's plug-in contract, declared
-// from their slot tables (the driver kit's prcomoem.h is not available).
+// The COM interfaces of the PostScript driver's plug-in contract, method by
+// method in the order of the driver's call slots (the driver kit's
+// prcomoem.h is not available).
 //
 // Interfaces are pure virtual methods only, in slot order: a virtual
 // destructor would add vtable slots with this compiler and shift every method

@@ -40,6 +40,21 @@ std::vector<BYTE> HiddenIdsOf(HostSheet& sheet) {
     return hidden;
 }
 
+// The items whose flags, or whose choices' flags, differ from what the host
+// built.
+std::vector<std::size_t> ChangedItems(HostSheet& sheet) {
+    std::vector<std::size_t> changed;
+    host::ItemArray& items = sheet.Items();
+    for (DWORD i = 0; i < items.Count(); ++i) {
+        bool differs = items[i].Flags != items.Spec(i).flags;
+        for (WORD k = 0; items[i].pOptType != nullptr && k < items[i].pOptType->Count; ++k) {
+            differs = differs || items[i].pOptType->pOptParam[k].Flags != 0;
+        }
+        if (differs) changed.push_back(i);
+    }
+    return changed;
+}
+
 using ItemAdjustment = SheetTest;
 
 TEST_F(ItemAdjustment, CountingCallAddsNoItemsOnEitherSheet) {
@@ -158,14 +173,14 @@ TEST_F(ItemAdjustment, WithoutItsOwnModuleThePluginMarksNothing) {
 }
 
 TEST_F(ItemAdjustment, AnObjectWithoutTheDriverInterfaceUsesThePpdDefaults) {
-    IPrintOemUI2* bare = nullptr;
-    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(&bare));
+    ComRef<IPrintOemUI2> bare;
+    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(bare.Put()));
     auto sheet = session.MakeDocumentSheet();
     sheet->PrepareCountingCall();
     EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
     sheet->PrepareFillingCall();
     EXPECT_EQ(S_OK, bare->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
-    bare->Release();
+    bare.Reset();
     EXPECT_EQ(Texts({L"Cassette 2", L"Cassette 3"}), MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)));
 }
 
@@ -187,18 +202,41 @@ TEST_F(ItemAdjustment, LeavesIncompleteHostItemsAloneAndGoesOnWithTheRest) {
     EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
 }
 
-TEST_F(ItemAdjustment, SurvivesMissingRecordsFromTheHost) {
+TEST_F(ItemAdjustment, MissingHostRecordsLeaveTheItemsAsTheyWere) {
+    session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
     EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(OEMCUIP_DOCPROP, nullptr));
     EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(OEMCUIP_PRNPROP, nullptr));
 
+    // No item array, but a count of many: the array is not read, so nothing
+    // changes; the document sheet still gets its callback.
     for (DWORD mode : {OEMCUIP_DOCPROP, OEMCUIP_PRNPROP, DWORD{7}}) {
         auto sheet = session.MakeSheet(mode, DocumentSpecs());
-        sheet->Param().pDrvOptItems = nullptr;  // but a count of many
-        EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet));
-        sheet->Param().hOEMHeap = nullptr;
-        sheet->Param().poemuiobj = nullptr;
-        EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet)) << mode;
+        sheet->Param().pDrvOptItems = nullptr;
+        EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet)) << "mode " << mode;
+        EXPECT_EQ(std::vector<std::size_t>(), ChangedItems(*sheet)) << "mode " << mode;
+        EXPECT_EQ(mode == OEMCUIP_DOCPROP, sheet->Param().OEMCUIPCallback != nullptr) << "mode " << mode;
     }
+
+    // A sheet mode the plug-in does not know: the items stay as they are.
+    auto unknown = session.MakeSheet(7, DocumentSpecs());
+    EXPECT_EQ(S_OK, session.RunCommonUIProp(*unknown));
+    EXPECT_EQ(std::vector<std::size_t>(), ChangedItems(*unknown));
+
+    // No heap and no OEMUIOBJ for a new object: the PPD path cannot be
+    // fetched, so there is no model and only the hiding is done.
+    ComRef<IPrintOemUI2> fresh;
+    ASSERT_EQ(S_OK, session.Library().CreatePluginObject(fresh.Put()));
+    ASSERT_EQ(S_OK, fresh->PublishDriverInterface(&session.DriverUI()));
+    auto sheet = session.MakeDocumentSheet();
+    sheet->Param().hOEMHeap = nullptr;
+    sheet->Param().poemuiobj = nullptr;
+    sheet->PrepareCountingCall();
+    EXPECT_EQ(S_OK, fresh->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
+    sheet->PrepareFillingCall();
+    EXPECT_EQ(S_OK, fresh->CommonUIProp(OEMCUIP_DOCPROP, &sheet->Param()));
+    EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
+    EXPECT_TRUE(MarkedChoices(sheet->Items().FindByDmPubId(DMPUB_DEFSOURCE)).empty());
+    EXPECT_EQ(ChangedItems(*sheet).size(), HiddenLayoutIds().size()) << "only the hidden items changed";
 }
 
 TEST_F(ItemAdjustment, PrinterSheetHidesTheFormToTrayGroupUpToItsNextSibling) {

@@ -12,59 +12,6 @@
 namespace marlow {
 namespace {
 
-struct ExpectedRow {
-    LONG dmPubId, featureId, stringId;
-    const wchar_t* keyword;
-};
-
-const ExpectedRow kRows[kFeatureNameRowCount] = {
-    {4, 1, 10001, L"*InputSlot"},
-    {5, 2, 10002, L"*Resolution"},
-    {12, 3, 10003, L"*MediaType"},
-    {9, 4, 10007, L"*PageSize"},
-    {7, 5, 10025, L"*Duplex"},
-    {0, 32, 10004, L"*InstalledMemory"},
-    {0, 33, 10005, L"*QVTrayUnit"},
-    {0, 34, 10006, L"*QVDuplexOption"},
-    {0, 35, 10024, L"*QVStackerOption"},
-    {0, 36, 10028, L"*QVCompactFlash"},
-    {0, 64, 10008, L"*QVScreens"},
-    {0, 65, 10009, L"*QVPureBlack"},
-    {0, 66, 10010, L"*QVSharpline"},
-    {0, 67, 10011, L"*QVToner"},
-    {0, 68, 10012, L"*QVImageProtect"},
-    {0, 69, 10013, L"*QVRendering"},
-    {0, 70, 10014, L"*QVPressSimulation"},
-    {0, 71, 10017, L"*QVCMYKMethod"},
-    {0, 72, 10015, L"*QVRGBSource"},
-    {0, 73, 10016, L"*QVRGBIntent"},
-    {0, 74, 10018, L"*QVSeparations"},
-    {0, 75, 10019, L"*OutputBin"},
-    {0, 76, 10020, L"*QVDensity"},
-    {0, 77, 10021, L"*QVRotate180Degrees"},
-    {0, 78, 10022, L"*QVRotate90Degrees"},
-    {0, 79, 10023, L"*QVStartSide"},
-    {0, 80, 10026, L"*QVAutoMonoMode"},
-    {0, 81, 10027, L"*QVOUTPUTID"},
-};
-
-TEST(FeatureNameTableTest, HoldsTheTwentyEightRowsInOrderThenAnAllZeroRow) {
-    for (int i = 0; i < kFeatureNameRowCount; ++i) {
-        SCOPED_TRACE(testing::Message() << "row " << i + 1);
-        const FeatureNameRow& row = FeatureNameTable[i];
-        EXPECT_EQ(row.lDmPubId, kRows[i].dmPubId);
-        EXPECT_EQ(row.lFeatureId, kRows[i].featureId);
-        EXPECT_EQ(row.lStringId, kRows[i].stringId);
-        ASSERT_NE(row.pwszKeyword, nullptr);
-        EXPECT_STREQ(row.pwszKeyword, kRows[i].keyword);
-    }
-    const FeatureNameRow& end = FeatureNameTable[kFeatureNameRowCount];
-    EXPECT_EQ(end.lDmPubId, 0);
-    EXPECT_EQ(end.lFeatureId, 0);
-    EXPECT_EQ(end.lStringId, 0);
-    EXPECT_EQ(end.pwszKeyword, nullptr);
-}
-
 class LookUpFeatureNameTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(m_plugin.Handle(), nullptr) << "marlowui.dll did not load"; }
@@ -121,15 +68,34 @@ TEST_F(LookUpFeatureNameTest, FailsWhereTheDisplayNameCannotBeLoaded) {
     EXPECT_EQ(featureId, -1);
 }
 
-TEST_F(LookUpFeatureNameTest, EveryRowIsUsableInEveryLanguageWithATable) {
+// Every row is found by the key the host gives for it - the DMPubID of a
+// standard item, the keyword of a PPD feature - in every language, and its
+// feature id leads back to its keyword.
+TEST_F(LookUpFeatureNameTest, EveryRowIsFoundByItsKeyAndLeadsBackToItsKeyword) {
     for (LANGID language : {0x0409, 1031, 1036, 1040, 1041, 1043, 2070, 3082, 1053}) {
         test::ThreadLanguage guard(language);
-        for (const ExpectedRow& row : kRows) {
-            SCOPED_TRACE(testing::Message() << "language " << language << ", row " << row.keyword);
+        for (int i = 0; i < kFeatureNameRowCount; ++i) {
+            const FeatureNameRow& row = FeatureNameTable[i];
+            SCOPED_TRACE(testing::Message() << "language " << language << ", row " << i + 1);
             LONG featureId = -1;
-            EXPECT_EQ(LookUp(row.keyword, row.dmPubId, &featureId), S_OK);
-            EXPECT_EQ(featureId, row.featureId);
+            EXPECT_EQ(LookUp(row.lDmPubId != 0 ? nullptr : row.pwszKeyword, row.lDmPubId, &featureId), S_OK);
+            EXPECT_EQ(featureId, row.lFeatureId);
+            EXPECT_STREQ(FindFeatureKeyword(featureId), row.pwszKeyword);
         }
+    }
+}
+
+// The host's standard items stand for these PPD features.
+TEST_F(LookUpFeatureNameTest, StandardItemsLeadToTheirPpdFeatures) {
+    const std::pair<LONG, const wchar_t*> items[] = {{DMPUB_DEFSOURCE, L"*InputSlot"},
+                                                     {DMPUB_PRINTQUALITY, L"*Resolution"},
+                                                     {DMPUB_MEDIATYPE, L"*MediaType"},
+                                                     {DMPUB_FORMNAME, L"*PageSize"},
+                                                     {DMPUB_DUPLEX, L"*Duplex"}};
+    for (const auto& [dmPubId, keyword] : items) {
+        LONG featureId = 0;
+        ASSERT_EQ(LookUp(nullptr, dmPubId, &featureId), S_OK) << "DMPubID " << dmPubId;
+        EXPECT_STREQ(FindFeatureKeyword(featureId), keyword) << "DMPubID " << dmPubId;
     }
 }
 

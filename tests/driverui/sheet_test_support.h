@@ -4,6 +4,7 @@
 
 #include "host/plugin_session.h"
 #include "host/sheet_items.h"
+#include "host/utf8_text.h"
 #include "temp_file.h"
 #include "test_printer_ppd.h"
 
@@ -22,7 +23,7 @@ protected:
         : ppdFile(ppd), session(PluginPath(), MakeUniqueName(L"Marlow Test"), ppdFile.Path()) {}
 
     void SetUp() override {
-        ASSERT_TRUE(session.IsReady()) << std::string(session.Problem().begin(), session.Problem().end());
+        ASSERT_TRUE(session.IsReady()) << host::ToUtf8(session.Problem());
     }
 
     // A document sheet after both CommonUIProp calls.
@@ -39,7 +40,7 @@ protected:
     }
 
     std::vector<host::HostItemSpec> DocumentSpecs() {
-        return host::BuildDocumentItemSpecs(session.HostModel());
+        return host::BuildDocumentItemSpecs(session.Ppd());
     }
 
     TempFile ppdFile;

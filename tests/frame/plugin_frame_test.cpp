@@ -1,9 +1,10 @@
 // The plug-in as the driver's UI module meets it: loaded by path, asked for
 // its class object, then for plug-in objects, then called through
 // IPrintOemUI2. Every test loads and unloads the library afresh.
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 #include "host/plugin_library.h"
 #include "host/recording_driver_ui.h"
+#include "platform/com_ref.h"
 
 #include <gtest/gtest.h>
 
@@ -25,57 +26,67 @@ protected:
         ASSERT_TRUE(library.IsLoaded()) << "LoadLibraryW failed with " << library.LoadError();
     }
 
-    IPrintOemUI2* CreatePlugin() {
-        IPrintOemUI2* plugin = nullptr;
-        EXPECT_EQ(S_OK, library.CreatePluginObject(&plugin));
+    ComRef<IPrintOemUI2> CreatePlugin() {
+        ComRef<IPrintOemUI2> plugin;
+        EXPECT_EQ(S_OK, library.CreatePluginObject(plugin.Put()));
         return plugin;
     }
 
-    IClassFactory* GetFactory() {
-        IClassFactory* factory = nullptr;
-        EXPECT_EQ(S_OK, library.GetClassObject(CLSID_OEMUI, IID_IClassFactory,
-                                               reinterpret_cast<void**>(&factory)));
+    ComRef<IClassFactory> GetFactory() {
+        ComRef<IClassFactory> factory;
+        EXPECT_EQ(S_OK, library.GetClassObject(CLSID_OEMUI, IID_IClassFactory, factory.PutVoid()));
         return factory;
     }
 
     PluginLibrary library{host::GetProgramDirectory() + L"marlowui.dll"};
 };
 
+// The counts themselves are what these tests look at, so they call AddRef
+// and Release by hand; the last reference leaves its holder first.
 TEST_F(PluginFrame, HandsOutOneFactoryReferencePerClassObjectRequest) {
-    IClassFactory* factory = GetFactory();
-    ASSERT_NE(nullptr, factory);
+    ComRef<IClassFactory> factory = GetFactory();
+    ASSERT_TRUE(factory);
     EXPECT_EQ(2u, factory->AddRef());
     EXPECT_EQ(1u, factory->Release());
-    EXPECT_EQ(0u, factory->Release());
+    EXPECT_EQ(0u, factory.Detach()->Release());
 
-    IUnknown* unknown = nullptr;
-    EXPECT_EQ(S_OK, library.GetClassObject(CLSID_OEMUI, IID_IUnknown, reinterpret_cast<void**>(&unknown)));
-    ASSERT_NE(nullptr, unknown);
-    EXPECT_EQ(0u, unknown->Release());
+    ComRef<IUnknown> unknown;
+    EXPECT_EQ(S_OK, library.GetClassObject(CLSID_OEMUI, IID_IUnknown, unknown.PutVoid()));
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(0u, unknown.Detach()->Release());
 }
 
-TEST_F(PluginFrame, RefusesOtherClassesAndInterfacesWithoutLeavingAFactory) {
+// A caller may release whatever it finds in the out-pointer after a failure:
+// it must find null there, whatever it held before.
+TEST_F(PluginFrame, RefusesOtherClassesAndInterfacesWithANullPointerAndNoFactory) {
     void* p = reinterpret_cast<void*>(1);
     EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, library.GetClassObject(IID_IPrintOemUI2, IID_IClassFactory, &p));
+    EXPECT_EQ(nullptr, p) << "class not available";
+    p = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, library.GetClassObject(IID_IPrintOemUI2, kUnknownIid, &p));
+    EXPECT_EQ(nullptr, p) << "class and interface unknown";
     p = reinterpret_cast<void*>(1);
     EXPECT_EQ(E_NOINTERFACE, library.GetClassObject(CLSID_OEMUI, kUnknownIid, &p));
-    EXPECT_EQ(nullptr, p);
+    EXPECT_EQ(nullptr, p) << "interface unknown";
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, library.GetClassObject(IID_IPrintOemUI2, IID_IClassFactory, nullptr))
+        << "no out-pointer at all";
+    EXPECT_EQ(E_POINTER, library.GetClassObject(CLSID_OEMUI, IID_IClassFactory, nullptr));
     EXPECT_EQ(S_OK, library.CanUnloadNow());
 }
 
 TEST_F(PluginFrame, CreatesObjectsForTheVersion2InterfaceOnly) {
-    IClassFactory* factory = GetFactory();
-    ASSERT_NE(nullptr, factory);
+    ComRef<IClassFactory> factory = GetFactory();
+    ASSERT_TRUE(factory);
 
-    IPrintOemUI2* plugin = nullptr;
-    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&plugin)));
+    ComRef<IPrintOemUI2> plugin;
+    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, plugin.PutVoid()));
     EXPECT_EQ(2u, plugin->AddRef());
     EXPECT_EQ(1u, plugin->Release());
 
-    IUnknown* unknown = nullptr;
-    ASSERT_EQ(S_OK, plugin->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)));
-    EXPECT_EQ(1u, unknown->Release());
-    EXPECT_EQ(0u, plugin->Release());
+    ComRef<IUnknown> unknown;
+    ASSERT_EQ(S_OK, plugin->QueryInterface(IID_IUnknown, unknown.PutVoid()));
+    EXPECT_EQ(1u, unknown.Detach()->Release());
+    EXPECT_EQ(0u, plugin.Detach()->Release());
     EXPECT_EQ(S_OK, library.CanUnloadNow());
 
     for (const IID& older : {IID_IPrintOemUI, IID_IPrintOemCommon, kUnknownIid}) {
@@ -88,31 +99,33 @@ TEST_F(PluginFrame, CreatesObjectsForTheVersion2InterfaceOnly) {
     UnrelatedInterface outer;
     void* p = reinterpret_cast<void*>(1);
     EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(&outer, IID_IPrintOemUI2, &p));
+    EXPECT_EQ(nullptr, p);
+    EXPECT_EQ(0, outer.QueryInterfaceCalls()) << "the outer object is not asked anything";
     EXPECT_EQ(S_OK, library.CanUnloadNow());
-    factory->Release();
 }
 
 TEST_F(PluginFrame, ObjectsAndLocksKeepTheLibraryInUse) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     EXPECT_EQ(S_FALSE, library.CanUnloadNow());
-    plugin->Release();
+    plugin.Reset();
     EXPECT_EQ(S_OK, library.CanUnloadNow());
 
-    IClassFactory* factory = GetFactory();
-    ASSERT_NE(nullptr, factory);
+    ComRef<IClassFactory> factory = GetFactory();
+    ASSERT_TRUE(factory);
     EXPECT_EQ(S_OK, factory->LockServer(TRUE));
-    factory->Release();
+    factory.Reset();
     EXPECT_EQ(S_FALSE, library.CanUnloadNow());
     factory = GetFactory();
+    ASSERT_TRUE(factory);
     EXPECT_EQ(S_OK, factory->LockServer(FALSE));
-    factory->Release();
+    factory.Reset();
     EXPECT_EQ(S_OK, library.CanUnloadNow());
 }
 
 TEST_F(PluginFrame, GetInfoAnswersSignatureAndVersion) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     unsigned char buffer[8] = {};
     DWORD needed = 99;
     ASSERT_EQ(S_OK, plugin->GetInfo(OEMGI_GETSIGNATURE, buffer + 1, 4, &needed));  // unaligned
@@ -122,12 +135,11 @@ TEST_F(PluginFrame, GetInfoAnswersSignatureAndVersion) {
     DWORD version = 0;
     ASSERT_EQ(S_OK, plugin->GetInfo(OEMGI_GETVERSION, &version, sizeof(version), &needed));
     EXPECT_EQ(2u, version);
-    plugin->Release();
 }
 
 TEST_F(PluginFrame, GetInfoReportsBadRequestsThroughTheLastError) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     DWORD value = 0xDEADBEEF;
     DWORD needed = 99;
 
@@ -156,13 +168,12 @@ TEST_F(PluginFrame, GetInfoReportsBadRequestsThroughTheLastError) {
         EXPECT_EQ(0u, needed) << mode;
         EXPECT_EQ(0xDEADBEEFu, value);
     }
-    plugin->Release();
 }
 
 TEST_F(PluginFrame, KeepsTheFirstDriverInterfaceForItsWholeLife) {
     RecordingDriverUI first, second;
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     EXPECT_EQ(S_OK, plugin->PublishDriverInterface(&first));
     EXPECT_EQ(2, first.References());
 
@@ -170,36 +181,36 @@ TEST_F(PluginFrame, KeepsTheFirstDriverInterfaceForItsWholeLife) {
     EXPECT_EQ(0, second.QueryInterfaceCalls()) << "a later offer is not even asked";
     EXPECT_EQ(1, second.References());
 
-    plugin->Release();
+    plugin.Reset();
     EXPECT_EQ(1, first.References()) << "released when the object goes";
 }
 
 TEST_F(PluginFrame, AnOfferWithoutTheDriverInterfaceFailsAndLeavesRoomForTheNext) {
     UnrelatedInterface unrelated;
     RecordingDriverUI driverUI;
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     EXPECT_EQ(E_FAIL, plugin->PublishDriverInterface(&unrelated));
     EXPECT_EQ(1, unrelated.QueryInterfaceCalls());
     EXPECT_EQ(E_FAIL, plugin->PublishDriverInterface(nullptr));
     EXPECT_EQ(S_OK, plugin->PublishDriverInterface(&driverUI));
     EXPECT_EQ(2, driverUI.References());
-    plugin->Release();
+    plugin.Reset();
     EXPECT_EQ(1, driverUI.References());
 }
 
 TEST_F(PluginFrame, ReleasingAnUnusedObjectTouchesNothing) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
-    EXPECT_EQ(0u, plugin->Release());
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
+    EXPECT_EQ(0u, plugin.Detach()->Release());
     EXPECT_EQ(S_OK, library.CanUnloadNow());
     library.Unload();  // process detach before any page was shown
     EXPECT_FALSE(library.IsLoaded());
 }
 
 TEST_F(PluginFrame, TheTwelveUnusedMethodsAnswerNotImplemented) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
     // Arguments that would crash anything that touched them.
     auto* bad = reinterpret_cast<void*>(static_cast<ULONG_PTR>(0x10));
     EXPECT_EQ(E_NOTIMPL, plugin->DevicePropertySheets(static_cast<PPROPSHEETUI_INFO>(bad), 1));
@@ -225,15 +236,14 @@ TEST_F(PluginFrame, TheTwelveUnusedMethodsAnswerNotImplemented) {
     INT result = 7;
     EXPECT_EQ(E_NOTIMPL, plugin->DocumentEvent(bad, static_cast<HDC>(bad), 1, 0, bad, 0, bad, &result));
     EXPECT_EQ(7, result);
-    plugin->Release();
 }
 
 // The driver calls by slot number, not through our declarations: check that
 // each method sits in the slot the driver uses.
 TEST_F(PluginFrame, MethodsSitInTheDriversSlots) {
-    IPrintOemUI2* plugin = CreatePlugin();
-    ASSERT_NE(nullptr, plugin);
-    void** vtable = *reinterpret_cast<void***>(plugin);
+    ComRef<IPrintOemUI2> plugin = CreatePlugin();
+    ASSERT_TRUE(plugin);
+    void** vtable = *reinterpret_cast<void***>(plugin.Get());
 
     using GetInfoSlot = HRESULT(STDMETHODCALLTYPE*)(void*, DWORD, PVOID, DWORD, PDWORD);
     using DevModeSlot = HRESULT(STDMETHODCALLTYPE*)(void*, DWORD, POEMDMPARAM);
@@ -241,15 +251,14 @@ TEST_F(PluginFrame, MethodsSitInTheDriversSlots) {
     using UpdateFontsSlot = HRESULT(STDMETHODCALLTYPE*)(void*, HANDLE, HANDLE, PWSTR);
 
     DWORD signature = 0, needed = 0;
-    EXPECT_EQ(S_OK, reinterpret_cast<GetInfoSlot>(vtable[3])(plugin, OEMGI_GETSIGNATURE, &signature, 4, &needed));
+    EXPECT_EQ(S_OK, reinterpret_cast<GetInfoSlot>(vtable[3])(plugin.Get(), OEMGI_GETSIGNATURE, &signature, 4, &needed));
     EXPECT_EQ(0x51565053u, signature);
     OEMDMPARAM param = {};
     param.cbSize = sizeof(param);
-    EXPECT_EQ(S_OK, reinterpret_cast<DevModeSlot>(vtable[4])(plugin, OEMDM_SIZE, &param));
+    EXPECT_EQ(S_OK, reinterpret_cast<DevModeSlot>(vtable[4])(plugin.Get(), OEMDM_SIZE, &param));
     EXPECT_EQ(172u, param.cbBufSize);
-    EXPECT_EQ(E_NOTIMPL, reinterpret_cast<UpdateFontsSlot>(vtable[16])(plugin, nullptr, nullptr, nullptr));
-    EXPECT_EQ(E_NOTIMPL, reinterpret_cast<OneDwordSlot>(vtable[18])(plugin, OEMCUIP_DOCPROP));
-    plugin->Release();
+    EXPECT_EQ(E_NOTIMPL, reinterpret_cast<UpdateFontsSlot>(vtable[16])(plugin.Get(), nullptr, nullptr, nullptr));
+    EXPECT_EQ(E_NOTIMPL, reinterpret_cast<OneDwordSlot>(vtable[18])(plugin.Get(), OEMCUIP_DOCPROP));
 }
 
 class PluginDevMode : public PluginFrame {
@@ -257,14 +266,11 @@ protected:
     void SetUp() override {
         PluginFrame::SetUp();
         plugin = CreatePlugin();
-        ASSERT_NE(nullptr, plugin);
+        ASSERT_TRUE(plugin);
         param.cbSize = sizeof(param);
     }
-    void TearDown() override {
-        if (plugin != nullptr) plugin->Release();
-    }
 
-    IPrintOemUI2* plugin = nullptr;
+    ComRef<IPrintOemUI2> plugin;
     OEMDMPARAM param = {};
 };
 

@@ -1,5 +1,7 @@
-// The two dialog templates of the built library, read as the dialog manager
-// reads them, and created for real where a display is available.
+// The two dialog templates of the built library, created for real as the
+// pages will create them: every control a page works with is there, of the
+// kind it needs, where a person can see it, and the exclusive choices
+// exclude each other.
 #include "dialog_template.h"
 
 #include <gtest/gtest.h>
@@ -8,67 +10,65 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_handles.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
 
 namespace marlow::test {
 namespace {
 
-struct ExpectedControl {
-    std::int32_t id;
-    const wchar_t* className;
-    const wchar_t* text;
-    std::uint32_t style;
-    short x, y, cx, cy;
+// What the pages need of each control: its class and kind. The positions are
+// the template's own business; what must hold of them is checked as
+// behaviour below (inside the dialog, inside its group, in reading order).
+enum class Kind { kGroupBox, kCheckBox, kRadio, kEdit, kPasswordEdit, kLabel, kPictureList, kList, kFrame };
+
+struct ControlNeed {
+    int id;
+    Kind kind;
 };
 
-constexpr std::uint32_t kGroupBox = 0x50000007;
-constexpr std::uint32_t kCheckBox = 0x50010003;
-constexpr std::uint32_t kEdit = 0x50810080;
-constexpr std::uint32_t kMaskedEdit = 0x508100A0;
-constexpr std::uint32_t kStatic = 0x50020000;
-constexpr std::uint32_t kRadio = 0x50000009;
-constexpr std::uint32_t kPictureList = 0x50210003;
-constexpr std::uint32_t kPlainList = 0x50230103;
-
-const std::vector<ExpectedControl> kJobSettingsControls = {
-    {10008, L"Button", L"Job Settings", kGroupBox, 6, 7, 192, 108},
-    {10009, L"Button", L"Reserve Job", kCheckBox, 15, 45, 177, 18},
-    {10002, L"Edit", L"", kEdit, 85, 63, 93, 15},
-    {10004, L"Edit", L"", kMaskedEdit, 85, 85, 93, 15},
-    {10005, L"Static", L"User Name:", kStatic, 15, 67, 63, 9},
-    {10007, L"Static", L"Password:", kStatic, 15, 89, 63, 9},
-    {10029, L"Static", L"Security Setting Description", kStatic, 15, 20, 177, 18},
-    {-1, L"Button", L"Reserve Job Settings", kGroupBox, 6, 130, 298, 188},
-    {10006, L"Button", L"Reserve Job", kCheckBox, 15, 148, 149, 20},
-    {10010, L"Button", L"Re-Print", kRadio, 15, 201, 134, 20},
-    {10011, L"Button", L"Verify", kRadio, 15, 177, 138, 20},
-    {10012, L"Button", L"Confidential", kRadio, 15, 224, 133, 20},
-    {10013, L"Button", L"Password", kGroupBox, 15, 257, 105, 40},
-    {10014, L"Edit", L"", kMaskedEdit, 24, 270, 88, 20},
-    {10015, L"Button", L"UserName", kGroupBox, 174, 163, 105, 40},
-    {10016, L"Edit", L"", kEdit, 183, 176, 88, 20},
-    {10017, L"Button", L"JobName", kGroupBox, 174, 223, 105, 40},
-    {10018, L"Edit", L"", kEdit, 183, 236, 88, 20},
+const std::vector<ControlNeed> kJobSettingsNeeds = {
+    {IDC_ACCESS_GROUP, Kind::kGroupBox},          {IDC_SAVE_ACCESS_CONTROL, Kind::kCheckBox},
+    {IDC_ACCESS_USER_NAME, Kind::kEdit},          {IDC_ACCESS_PASSWORD, Kind::kPasswordEdit},
+    {IDC_ACCESS_USER_NAME_LABEL, Kind::kLabel},   {IDC_ACCESS_PASSWORD_LABEL, Kind::kLabel},
+    {IDC_ACCESS_NOTICE, Kind::kLabel},            {IDC_RESERVE_JOB, Kind::kCheckBox},
+    {IDC_REPRINT_JOB, Kind::kRadio},              {IDC_VERIFY_JOB, Kind::kRadio},
+    {IDC_CONFIDENTIAL_JOB, Kind::kRadio},         {IDC_JOB_PASSWORD_GROUP, Kind::kGroupBox},
+    {IDC_JOB_PASSWORD, Kind::kPasswordEdit},      {IDC_JOB_USER_NAME_GROUP, Kind::kGroupBox},
+    {IDC_JOB_USER_NAME, Kind::kEdit},             {IDC_JOB_NAME_GROUP, Kind::kGroupBox},
+    {IDC_JOB_NAME, Kind::kEdit},
 };
 
-const std::vector<ExpectedControl> kLayoutControls = {
-    {11003, L"Static", L"&Orientation:", kStatic, 6, 10, 74, 9},
-    {11004, L"ComboBoxEx32", L"", kPictureList, 6, 20, 120, 60},
-    {11005, L"Static", L"Print on &Both Sides:", kStatic, 6, 44, 74, 9},
-    {11006, L"ComboBoxEx32", L"", kPictureList, 6, 54, 120, 60},
-    {11007, L"Static", L"Page O&rder:", kStatic, 6, 78, 74, 9},
-    {11008, L"ComboBoxEx32", L"", kPictureList, 6, 88, 120, 60},
-    {11009, L"Button", L"Page Format", kGroupBox, 6, 116, 120, 144},
-    {11010, L"Button", L"Page&s per Sheet:", kRadio, 10, 126, 85, 21},
-    {11011, L"Button", L"Boo&klet", kRadio, 10, 178, 85, 21},
-    {11012, L"ComboBox", L"", kPlainList, 97, 130, 25, 30},
-    {11013, L"Static", L"Pages per Sheet &Layout:", kStatic, 16, 149, 109, 9},
-    {11014, L"ComboBox", L"", kPlainList, 16, 159, 100, 30},
-    {11015, L"Static", L"Booklet Binding &Edge:", kStatic, 16, 199, 109, 9},
-    {11016, L"ComboBox", L"", kPlainList, 16, 209, 100, 30},
-    {11017, L"Button", L"Dra&w Borders:", kCheckBox, 10, 240, 110, 9},
-    {11018, L"Static", L"", 0x50000107, 130, 10, 155, 250},
+const std::vector<ControlNeed> kLayoutNeeds = {
+    {IDC_ORIENTATION_LABEL, Kind::kLabel},     {IDC_ORIENTATION, Kind::kPictureList},
+    {IDC_DUPLEX_LABEL, Kind::kLabel},          {IDC_DUPLEX, Kind::kPictureList},
+    {IDC_PAGE_ORDER_LABEL, Kind::kLabel},      {IDC_PAGE_ORDER, Kind::kPictureList},
+    {IDC_PAGE_FORMAT_GROUP, Kind::kGroupBox},  {IDC_PAGES_PER_SHEET_RADIO, Kind::kRadio},
+    {IDC_BOOKLET_RADIO, Kind::kRadio},         {IDC_PAGES_PER_SHEET, Kind::kList},
+    {IDC_NUP_DIRECTION_LABEL, Kind::kLabel},   {IDC_NUP_DIRECTION, Kind::kList},
+    {IDC_BOOKLET_EDGE_LABEL, Kind::kLabel},    {IDC_BOOKLET_EDGE, Kind::kList},
+    {IDC_DRAW_BORDERS, Kind::kCheckBox},       {IDC_PREVIEW_FRAME, Kind::kFrame},
+};
+
+// Group boxes and the controls that must lie inside them.
+struct Containment {
+    int group;
+    std::vector<int> members;
+};
+
+const std::vector<Containment> kJobSettingsGroups = {
+    {IDC_ACCESS_GROUP,
+     {IDC_ACCESS_NOTICE, IDC_SAVE_ACCESS_CONTROL, IDC_ACCESS_USER_NAME_LABEL, IDC_ACCESS_USER_NAME,
+      IDC_ACCESS_PASSWORD_LABEL, IDC_ACCESS_PASSWORD}},
+    {IDC_JOB_PASSWORD_GROUP, {IDC_JOB_PASSWORD}},
+    {IDC_JOB_USER_NAME_GROUP, {IDC_JOB_USER_NAME}},
+    {IDC_JOB_NAME_GROUP, {IDC_JOB_NAME}},
+};
+
+const std::vector<Containment> kLayoutGroups = {
+    {IDC_PAGE_FORMAT_GROUP,
+     {IDC_PAGES_PER_SHEET_RADIO, IDC_PAGES_PER_SHEET, IDC_NUP_DIRECTION_LABEL, IDC_NUP_DIRECTION,
+      IDC_BOOKLET_RADIO, IDC_BOOKLET_EDGE_LABEL, IDC_BOOKLET_EDGE, IDC_DRAW_BORDERS}},
 };
 
 bool SameClassName(const std::wstring& a, const std::wstring& b) {
@@ -79,9 +79,74 @@ bool SameClassName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
+const wchar_t* ClassOf(Kind kind) {
+    switch (kind) {
+    case Kind::kGroupBox:
+    case Kind::kCheckBox:
+    case Kind::kRadio:
+        return L"Button";
+    case Kind::kEdit:
+    case Kind::kPasswordEdit:
+        return L"Edit";
+    case Kind::kLabel:
+    case Kind::kFrame:
+        return L"Static";
+    case Kind::kPictureList:
+        return L"ComboBoxEx32";
+    case Kind::kList:
+        return L"ComboBox";
+    }
+    return L"";
+}
+
+// Whether the control behaves as the kind says: its style type, and for the
+// password fields that what is typed does not show.
+std::string CheckKind(HWND control, Kind kind) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    switch (kind) {
+    case Kind::kGroupBox:
+        return (style & BS_TYPEMASK) == BS_GROUPBOX ? "" : "not a group box";
+    case Kind::kCheckBox:
+        return (style & BS_TYPEMASK) == BS_AUTOCHECKBOX ? "" : "not an automatic check box";
+    case Kind::kRadio:
+        return (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON ? "" : "not an automatic radio button";
+    case Kind::kEdit:
+        return SendMessageW(control, EM_GETPASSWORDCHAR, 0, 0) == 0 ? "" : "shows a password character";
+    case Kind::kPasswordEdit:
+        return SendMessageW(control, EM_GETPASSWORDCHAR, 0, 0) != 0 ? "" : "shows what is typed";
+    case Kind::kPictureList:
+    case Kind::kList:
+        return (style & 0x3) == CBS_DROPDOWNLIST ? "" : "not a drop-down list";
+    case Kind::kLabel:
+    case Kind::kFrame:
+        return "";
+    }
+    return "unknown kind";
+}
+
+std::wstring ClassName(HWND control) {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
 class DialogTemplateTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_NE(m_plugin.Handle(), nullptr) << "marlowui.dll did not load"; }
+    void SetUp() override {
+        ASSERT_NE(m_plugin.Handle(), nullptr) << "marlowui.dll did not load";
+        INITCOMMONCONTROLSEX init = {sizeof(init), ICC_USEREX_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&init);
+        m_parent.Reset(CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 800, 800, nullptr,
+                                       nullptr, nullptr, nullptr));
+        // The tests run on a display (xvfb-run in the test command): without
+        // one no window can be made, and that is a failure, not a reason to skip.
+        ASSERT_TRUE(m_parent) << "no window could be created (error " << GetLastError()
+                              << "); run the tests on a display";
+    }
 
     const void* TemplateData(int id, DWORD* pSize) const {
         HRSRC hInfo = FindResourceW(m_plugin.Handle(), MAKEINTRESOURCEW(id), RT_DIALOG);
@@ -96,102 +161,126 @@ protected:
         return pData != nullptr ? ReadDialogTemplate(pData, size) : DialogTemplate{};
     }
 
-    void ExpectDialog(int id, const wchar_t* caption,
-                      const std::vector<ExpectedControl>& controls) {
+    // The dialog as a page would get it, enabled so that it takes clicks.
+    UniqueWindow CreateDialogFromTemplate(int id) {
+        DWORD size = 0;
+        auto pTemplate = static_cast<LPCDLGTEMPLATEW>(TemplateData(id, &size));
+        if (pTemplate == nullptr) return UniqueWindow();
+        UniqueWindow dialog(CreateDialogIndirectParamW(m_plugin.Handle(), pTemplate, m_parent.Get(),
+                                                       PlainDialogProc, 0));
+        if (dialog) EnableWindow(dialog.Get(), TRUE);
+        return dialog;
+    }
+
+    void ExpectControls(int dialogId, const std::vector<ControlNeed>& needs,
+                        const std::vector<Containment>& groups) {
+        UniqueWindow dialog = CreateDialogFromTemplate(dialogId);
+        ASSERT_TRUE(dialog) << "dialog " << dialogId << ": error " << GetLastError();
+        RECT client = {};
+        GetClientRect(dialog.Get(), &client);
+        for (const ControlNeed& need : needs) {
+            SCOPED_TRACE(testing::Message() << "dialog " << dialogId << ", control " << need.id);
+            HWND control = GetDlgItem(dialog.Get(), need.id);
+            ASSERT_NE(control, nullptr);
+            EXPECT_TRUE(SameClassName(ClassName(control), ClassOf(need.kind)))
+                << "class " << std::string(ClassName(control).begin(), ClassName(control).end());
+            EXPECT_EQ("", CheckKind(control, need.kind));
+            EXPECT_TRUE(IsWindowVisible(control) || !IsWindowVisible(dialog.Get()));
+            const RECT r = ControlRect(dialog.Get(), need.id);
+            EXPECT_TRUE(r.left >= client.left && r.top >= client.top && r.right <= client.right &&
+                        r.bottom <= client.bottom)
+                << "lies outside the dialog: " << r.left << "," << r.top << "-" << r.right << ","
+                << r.bottom << " in " << client.right << "x" << client.bottom;
+        }
+        for (const Containment& group : groups) {
+            const RECT box = ControlRect(dialog.Get(), group.group);
+            for (int member : group.members) {
+                const RECT r = ControlRect(dialog.Get(), member);
+                EXPECT_TRUE(r.left >= box.left && r.top >= box.top && r.right <= box.right &&
+                            r.bottom <= box.bottom)
+                    << "control " << member << " lies outside group " << group.group;
+            }
+        }
+    }
+
+    // A control's rectangle in its dialog's client coordinates; empty when
+    // there is no such control.
+    static RECT ControlRect(HWND dialog, int id) {
+        RECT r = {};
+        HWND control = GetDlgItem(dialog, id);
+        if (control == nullptr) return r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    static bool IsChecked(HWND dialog, int id) {
+        return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+    }
+
+    PluginModule m_plugin;
+    UniqueWindow m_parent;
+};
+
+// The dialog itself: a child page template with its caption and the font of
+// the platform generation.
+TEST_F(DialogTemplateTest, BothTemplatesAreChildPagesInTheGenerationsFont) {
+    const std::pair<int, const wchar_t*> dialogs[] = {{IDD_JOB_SETTINGS, L"Job Settings"},
+                                                      {IDD_LAYOUT, L"Layout"}};
+    for (const auto& [id, caption] : dialogs) {
+        SCOPED_TRACE(testing::Message() << "dialog " << id);
         DialogTemplate dialog = ReadTemplate(id);
-        ASSERT_TRUE(dialog.bExtended) << "dialog " << id << " is missing or not extended";
-        EXPECT_EQ(dialog.style, 0x48C80042u);
-        EXPECT_EQ(dialog.x, 0);
-        EXPECT_EQ(dialog.y, 0);
-        EXPECT_EQ(dialog.cx, 320);
-        EXPECT_EQ(dialog.cy, 346);
+        ASSERT_TRUE(dialog.bExtended) << "missing or not an extended template";
+        EXPECT_EQ(dialog.style & (WS_CHILD | WS_CAPTION | DS_SETFONT),
+                  static_cast<std::uint32_t>(WS_CHILD | WS_CAPTION | DS_SETFONT));
         EXPECT_EQ(dialog.caption, caption);
 #if _WIN32_WINNT >= 0x0600
         EXPECT_EQ(dialog.typeface, L"MS UI Gothic");
         EXPECT_EQ(dialog.pointSize, 9);
-        EXPECT_EQ(dialog.weight, 0);
-        EXPECT_EQ(dialog.charset, 1);
 #else
         EXPECT_EQ(dialog.typeface, L"MS Shell Dlg");
         EXPECT_EQ(dialog.pointSize, 8);
-        EXPECT_EQ(dialog.weight, 400);
-        EXPECT_EQ(dialog.charset, 128);
 #endif
-        EXPECT_EQ(dialog.italic, 0);
-        ASSERT_EQ(dialog.controls.size(), controls.size());
-        for (size_t i = 0; i < controls.size(); ++i) {
-            const DialogControl& actual = dialog.controls[i];
-            const ExpectedControl& expected = controls[i];
-            SCOPED_TRACE(testing::Message() << "control #" << i << ", id " << expected.id);
-            EXPECT_EQ(actual.id, expected.id);
-            EXPECT_TRUE(SameClassName(actual.className, expected.className));
-            EXPECT_EQ(actual.text, expected.text);
-            EXPECT_EQ(actual.style, expected.style);
-            EXPECT_EQ(actual.exStyle, 0u);
-            EXPECT_EQ(actual.x, expected.x);
-            EXPECT_EQ(actual.y, expected.y);
-            EXPECT_EQ(actual.cx, expected.cx);
-            EXPECT_EQ(actual.cy, expected.cy);
+    }
+}
+
+TEST_F(DialogTemplateTest, JobSettingsPageGetsEveryControlItNeeds) {
+    ExpectControls(IDD_JOB_SETTINGS, kJobSettingsNeeds, kJobSettingsGroups);
+}
+
+TEST_F(DialogTemplateTest, LayoutPageGetsEveryControlItNeeds) {
+    ExpectControls(IDD_LAYOUT, kLayoutNeeds, kLayoutGroups);
+}
+
+// The three stored-job kinds are one exclusive set, shown top to bottom as
+// "Verify", "Re-Print", "Confidential".
+TEST_F(DialogTemplateTest, StoredJobKindsAreOneExclusiveSetInTheirScreenOrder) {
+    UniqueWindow dialog = CreateDialogFromTemplate(IDD_JOB_SETTINGS);
+    ASSERT_TRUE(dialog);
+    const int kinds[] = {IDC_VERIFY_JOB, IDC_REPRINT_JOB, IDC_CONFIDENTIAL_JOB};
+    for (int chosen : kinds) {
+        SendDlgItemMessageW(dialog.Get(), chosen, BM_CLICK, 0, 0);
+        for (int kind : kinds) {
+            EXPECT_EQ(kind == chosen, IsChecked(dialog.Get(), kind))
+                << "after a click on " << chosen << ", button " << kind;
         }
     }
-
-    PluginModule m_plugin;
-};
-
-TEST_F(DialogTemplateTest, JobSettingsTemplateHasItsEighteenControls) {
-    ExpectDialog(IDD_JOB_SETTINGS, L"Job Settings", kJobSettingsControls);
+    EXPECT_FALSE(IsChecked(dialog.Get(), IDC_RESERVE_JOB)) << "the check box is not in the set";
+    EXPECT_LT(ControlRect(dialog.Get(), IDC_VERIFY_JOB).top, ControlRect(dialog.Get(), IDC_REPRINT_JOB).top);
+    EXPECT_LT(ControlRect(dialog.Get(), IDC_REPRINT_JOB).top,
+              ControlRect(dialog.Get(), IDC_CONFIDENTIAL_JOB).top);
 }
 
-TEST_F(DialogTemplateTest, LayoutTemplateHasItsSixteenControls) {
-    ExpectDialog(IDD_LAYOUT, L"Layout", kLayoutControls);
-}
-
-// A window that is destroyed with the object.
-class Window {
-public:
-    explicit Window(HWND hWnd) : m_hWnd(hWnd) {}
-    ~Window() {
-        if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
-    }
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-    HWND Get() const { return m_hWnd; }
-
-private:
-    HWND m_hWnd;
-};
-
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-TEST_F(DialogTemplateTest, BothTemplatesCreateEveryControl) {
-    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_USEREX_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&init);
-    Window parent(CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 800, 800, nullptr, nullptr,
-                                  nullptr, nullptr));
-    if (parent.Get() == nullptr) {
-        GTEST_SKIP() << "no display to create windows on (error " << GetLastError() << ")";
-    }
-    const std::pair<int, const std::vector<ExpectedControl>*> dialogs[] = {
-        {IDD_JOB_SETTINGS, &kJobSettingsControls}, {IDD_LAYOUT, &kLayoutControls}};
-    for (const auto& [id, controls] : dialogs) {
-        SCOPED_TRACE(testing::Message() << "dialog " << id);
-        DWORD size = 0;
-        auto pTemplate = static_cast<LPCDLGTEMPLATEW>(TemplateData(id, &size));
-        ASSERT_NE(pTemplate, nullptr);
-        Window dialog(CreateDialogIndirectParamW(m_plugin.Handle(), pTemplate, parent.Get(),
-                                                 PlainDialogProc, 0));
-        ASSERT_NE(dialog.Get(), nullptr) << "error " << GetLastError();
-        for (const ExpectedControl& expected : *controls) {
-            if (expected.id == -1) continue;
-            HWND hControl = GetDlgItem(dialog.Get(), expected.id);
-            ASSERT_NE(hControl, nullptr) << "control " << expected.id;
-            wchar_t className[64] = {};
-            GetClassNameW(hControl, className, 64);
-            EXPECT_TRUE(SameClassName(className, expected.className)) << "control " << expected.id;
-        }
-    }
+TEST_F(DialogTemplateTest, PagesPerSheetAndBookletExcludeEachOther) {
+    UniqueWindow dialog = CreateDialogFromTemplate(IDD_LAYOUT);
+    ASSERT_TRUE(dialog);
+    SendDlgItemMessageW(dialog.Get(), IDC_BOOKLET_RADIO, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsChecked(dialog.Get(), IDC_BOOKLET_RADIO));
+    EXPECT_FALSE(IsChecked(dialog.Get(), IDC_PAGES_PER_SHEET_RADIO));
+    SendDlgItemMessageW(dialog.Get(), IDC_PAGES_PER_SHEET_RADIO, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsChecked(dialog.Get(), IDC_PAGES_PER_SHEET_RADIO));
+    EXPECT_FALSE(IsChecked(dialog.Get(), IDC_BOOKLET_RADIO));
+    EXPECT_FALSE(IsChecked(dialog.Get(), IDC_DRAW_BORDERS)) << "the check box is not in the set";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32_handles.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
 
@@ -15,36 +16,6 @@ constexpr const char* kArchitecture = "AMD64";
 #else
 constexpr const char* kArchitecture = "x86";
 #endif
-
-class ActivationContext {
-public:
-    explicit ActivationContext(const ACTCTXW& request) : m_hContext(CreateActCtxW(&request)) {}
-    ~ActivationContext() {
-        if (m_hContext != INVALID_HANDLE_VALUE) ReleaseActCtx(m_hContext);
-    }
-    ActivationContext(const ActivationContext&) = delete;
-    ActivationContext& operator=(const ActivationContext&) = delete;
-    HANDLE Handle() const { return m_hContext; }
-
-private:
-    HANDLE m_hContext;
-};
-
-class Activation {
-public:
-    explicit Activation(HANDLE hContext)
-        : m_bActive(ActivateActCtx(hContext, &m_cookie) != FALSE) {}
-    ~Activation() {
-        if (m_bActive) DeactivateActCtx(0, m_cookie);
-    }
-    Activation(const Activation&) = delete;
-    Activation& operator=(const Activation&) = delete;
-    bool Active() const { return m_bActive; }
-
-private:
-    ULONG_PTR m_cookie = 0;
-    bool m_bActive;
-};
 
 class ManifestAndVersionTest : public ::testing::Test {
 protected:
@@ -88,21 +59,21 @@ TEST_F(ManifestAndVersionTest, ActivationContextFromTheManifestRedirectsCommonCo
     request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
     request.lpSource = m_plugin.Path().c_str();
     request.lpResourceName = MAKEINTRESOURCEW(IDR_MANIFEST);
-    ActivationContext context(request);
-    ASSERT_NE(context.Handle(), INVALID_HANDLE_VALUE) << "error " << GetLastError();
+    const UniqueActCtx context(CreateActCtxW(&request));
+    ASSERT_TRUE(context) << "error " << GetLastError();
 
     // The dependency resolved: while the context is active, loading the
     // common controls goes to the version 6 assembly.
-    Activation activation(context.Handle());
-    ASSERT_TRUE(activation.Active());
+    UniqueActCtxActivation activation;
+    ASSERT_TRUE(ActivateActCtx(context.Get(), activation.Put()));
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof(data);
     ASSERT_TRUE(FindActCtxSectionStringW(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr,
                                          ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                          L"comctl32.dll", &data))
         << "error " << GetLastError();
-    EXPECT_EQ(data.hActCtx, context.Handle()) << "redirected by another context";
-    if (data.hActCtx != nullptr) ReleaseActCtx(data.hActCtx);
+    const UniqueActCtx found(data.hActCtx != nullptr ? data.hActCtx : INVALID_HANDLE_VALUE);
+    EXPECT_EQ(found.Get(), context.Get()) << "redirected by another context";
 }
 
 TEST_F(ManifestAndVersionTest, VersionBlockSaysOnePointOneBuildFive) {

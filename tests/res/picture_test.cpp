@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/win32_handles.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
 
@@ -67,47 +68,6 @@ struct GroupIconEntry {
 };
 #pragma pack(pop)
 
-struct OwnedIcon {
-    explicit OwnedIcon(HICON h) : hIcon(h) {}
-    ~OwnedIcon() {
-        if (hIcon != nullptr) DestroyIcon(hIcon);
-    }
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-    HICON hIcon;
-};
-
-struct OwnedBitmap {
-    explicit OwnedBitmap(HBITMAP h) : hBitmap(h) {}
-    ~OwnedBitmap() {
-        if (hBitmap != nullptr) DeleteObject(hBitmap);
-    }
-    OwnedBitmap(const OwnedBitmap&) = delete;
-    OwnedBitmap& operator=(const OwnedBitmap&) = delete;
-    HBITMAP hBitmap;
-};
-
-// A memory device context with a bitmap selected into it.
-class SelectedBitmap {
-public:
-    explicit SelectedBitmap(HBITMAP hBitmap)
-        : m_hdc(CreateCompatibleDC(nullptr)),
-          m_hOld(m_hdc != nullptr ? SelectObject(m_hdc, hBitmap) : nullptr) {}
-    ~SelectedBitmap() {
-        if (m_hdc != nullptr) {
-            SelectObject(m_hdc, m_hOld);
-            DeleteDC(m_hdc);
-        }
-    }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-    HDC Dc() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_hOld;
-};
-
 // Every pixel of the loaded bitmap as COLORREF values, top row first.
 std::vector<COLORREF> ReadPixels(HBITMAP hBitmap, int width, int height) {
     std::vector<RGBQUAD> quads(static_cast<size_t>(width) * height);
@@ -118,9 +78,8 @@ std::vector<COLORREF> ReadPixels(HBITMAP hBitmap, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC hdc = GetDC(nullptr);
-    int rows = GetDIBits(hdc, hBitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, hdc);
+    const UniqueWindowDc screen = GetWindowDc(nullptr);
+    int rows = GetDIBits(screen.Get(), hBitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
     std::vector<COLORREF> pixels;
     if (rows != height) return pixels;
     for (const RGBQUAD& q : quads) pixels.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
@@ -141,15 +100,15 @@ TEST_F(PictureTest, OnlyTheIdentifiersInUseExist) {
 TEST_F(PictureTest, EveryIconIsOneTwentyPixelImageWithAlphaAndMask) {
     for (UINT id : ExpectedIcons()) {
         SCOPED_TRACE(testing::Message() << "icon " << id);
-        OwnedIcon icon(static_cast<HICON>(LoadImageW(m_plugin.Handle(), MAKEINTRESOURCEW(id),
-                                                     IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-        ASSERT_NE(icon.hIcon, nullptr);
+        const UniqueIcon icon(static_cast<HICON>(LoadImageW(m_plugin.Handle(), MAKEINTRESOURCEW(id),
+                                                            IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+        ASSERT_TRUE(icon);
         ICONINFO info = {};
-        ASSERT_TRUE(GetIconInfo(icon.hIcon, &info));
-        OwnedBitmap color(info.hbmColor), mask(info.hbmMask);
+        ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+        const UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
         BITMAP bitmap = {};
-        ASSERT_NE(color.hBitmap, nullptr) << "a monochrome icon";
-        ASSERT_TRUE(GetObjectW(color.hBitmap, sizeof(bitmap), &bitmap));
+        ASSERT_TRUE(color) << "a monochrome icon";
+        ASSERT_TRUE(GetObjectW(color.Get(), sizeof(bitmap), &bitmap));
         EXPECT_EQ(bitmap.bmWidth, 20);
         EXPECT_EQ(bitmap.bmHeight, 20);
 
@@ -196,10 +155,10 @@ TEST_F(PictureTest, EveryIconIsOneTwentyPixelImageWithAlphaAndMask) {
 TEST_F(PictureTest, EveryBitmapIsATwentyFourBitPictureOfTwoHundredBy170) {
     for (UINT id : ExpectedBitmaps()) {
         SCOPED_TRACE(testing::Message() << "bitmap " << id);
-        OwnedBitmap loaded(LoadBitmapW(m_plugin.Handle(), MAKEINTRESOURCEW(id)));
-        ASSERT_NE(loaded.hBitmap, nullptr);
+        const UniqueBitmap loaded(LoadBitmapW(m_plugin.Handle(), MAKEINTRESOURCEW(id)));
+        ASSERT_TRUE(loaded);
         BITMAP bitmap = {};
-        ASSERT_TRUE(GetObjectW(loaded.hBitmap, sizeof(bitmap), &bitmap));
+        ASSERT_TRUE(GetObjectW(loaded.Get(), sizeof(bitmap), &bitmap));
         EXPECT_EQ(bitmap.bmWidth, 200);
         EXPECT_EQ(bitmap.bmHeight, 170);
 
@@ -222,15 +181,17 @@ TEST_F(PictureTest, BackgroundsCarryTheTransparentColourThePreviewLeavesOut) {
             IsOverlay(id) ? MARLOW_OVERLAY_TRANSPARENT_COLOR : MARLOW_BASE_TRANSPARENT_COLOR;
         const COLORREF other =
             IsOverlay(id) ? MARLOW_BASE_TRANSPARENT_COLOR : MARLOW_OVERLAY_TRANSPARENT_COLOR;
-        OwnedBitmap loaded(LoadBitmapW(m_plugin.Handle(), MAKEINTRESOURCEW(id)));
-        ASSERT_NE(loaded.hBitmap, nullptr);
+        const UniqueBitmap loaded(LoadBitmapW(m_plugin.Handle(), MAKEINTRESOURCEW(id)));
+        ASSERT_TRUE(loaded);
         {
-            SelectedBitmap selected(loaded.hBitmap);
+            const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+            const UniqueSelection selected = SelectIntoDc(dc.Get(), loaded.Get());
+            ASSERT_TRUE(selected);
             for (auto [x, y] : {std::pair{0, 0}, {199, 0}, {0, 169}, {199, 169}}) {
-                EXPECT_EQ(GetPixel(selected.Dc(), x, y), own) << "corner " << x << "," << y;
+                EXPECT_EQ(GetPixel(dc.Get(), x, y), own) << "corner " << x << "," << y;
             }
         }
-        std::vector<COLORREF> pixels = ReadPixels(loaded.hBitmap, 200, 170);
+        std::vector<COLORREF> pixels = ReadPixels(loaded.Get(), 200, 170);
         ASSERT_EQ(pixels.size(), 200u * 170u);
         size_t drawn = 0, foreign = 0;
         for (COLORREF pixel : pixels) {

@@ -7,12 +7,6 @@ namespace marlow::test {
 std::wstring TestProgramDirectory() { return host::GetProgramDirectory(); }
 
 PluginModule::PluginModule()
-    : m_path(TestProgramDirectory() + L"marlowui.dll"), m_hModule(LoadLibraryW(m_path.c_str())) {}
-
-PluginModule::~PluginModule() {
-    if (m_hModule != nullptr) {
-        FreeLibrary(m_hModule);
-    }
-}
+    : m_path(TestProgramDirectory() + L"marlowui.dll"), m_module(LoadLibraryW(m_path.c_str())) {}
 
 }  // namespace marlow::test

@@ -2,9 +2,9 @@
 // long as the object lives.
 #pragma once
 
-#include <string>
+#include "platform/win32_handles.h"
 
-#include "platform/windows_sdk.h"
+#include <string>
 
 namespace marlow::test {
 
@@ -14,16 +14,13 @@ std::wstring TestProgramDirectory();
 class PluginModule {
 public:
     PluginModule();
-    ~PluginModule();
-    PluginModule(const PluginModule&) = delete;
-    PluginModule& operator=(const PluginModule&) = delete;
 
-    HMODULE Handle() const { return m_hModule; }
+    HMODULE Handle() const { return m_module.Get(); }
     const std::wstring& Path() const { return m_path; }
 
 private:
     std::wstring m_path;
-    HMODULE m_hModule;
+    UniqueModule m_module;
 };
 
 }  // namespace marlow::test

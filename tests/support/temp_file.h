@@ -17,7 +17,7 @@ public:
 
     const std::wstring& Path() const { return path_; }
     // Replaces the contents.
-    bool Write(const std::string& contents) const;
+    [[nodiscard]] bool Write(const std::string& contents) const;
 
 private:
     std::wstring path_;

@@ -1,45 +1,27 @@
 #include "frame_report.h"
 
+#include "host/private_section_layout.h"
 #include "host/recording_driver_ui.h"
+#include "platform/com_ref.h"
 #include "private_section_report.h"
 
-#include "frame/private_devmode.h"
-
-#include <memory>
 #include <vector>
 
 namespace marlow::host {
 namespace {
 
-struct PluginReleaser {
-    void operator()(IPrintOemUI2* plugin) const { plugin->Release(); }
-};
-using PluginRef = std::unique_ptr<IPrintOemUI2, PluginReleaser>;
-
-void WriteText(std::vector<unsigned char>& record, std::size_t offset, const wchar_t* text) {
-    for (std::size_t i = 0;; ++i) {
-        record[offset + 2 * i] = static_cast<unsigned char>(text[i] & 0xFF);
-        record[offset + 2 * i + 1] = static_cast<unsigned char>((text[i] >> 8) & 0xFF);
-        if (text[i] == L'\0') {
-            break;
-        }
-    }
-}
-
-// A section as a stored job might bring it: an older version of ours, a
-// confidential job and access control on.
-std::vector<unsigned char> MakeStoredSection() {
-    std::vector<unsigned char> record(PRIVATE_DEVMODE_SIZE, 0);
-    SetPrivateDevmodeDefaults(record.data());
-    WritePrivateDevmodeU32(record.data(), offsetof(PrivateDevmode, dwVersion), 1);
-    record[offsetof(PrivateDevmode, bSaveAccessControl)] = 1;
-    WritePrivateDevmodeU32(record.data(), offsetof(PrivateDevmode, dwReserveJobType),
-                           RESERVE_JOB_CONFIDENTIAL);
-    WriteText(record, offsetof(PrivateDevmode, wszJobUserName), L"anna");
-    WriteText(record, offsetof(PrivateDevmode, wszJobName), L"Quarterly");
-    WriteText(record, offsetof(PrivateDevmode, wszJobPassword), L"2468");
-    WriteText(record, offsetof(PrivateDevmode, wszAccessUserName), L"anna.berg");
-    WriteText(record, offsetof(PrivateDevmode, wszAccessPassword), L"s\u00e9same!");
+// A section as a stored job might bring it: the plug-in's own defaults, then
+// an older version of ours, a confidential job and access control on.
+std::vector<unsigned char> MakeStoredSection(const std::vector<unsigned char>& defaults) {
+    std::vector<unsigned char> record = defaults;
+    WriteSectionU32(record.data(), FindSectionField("dwVersion")->offset, 1);
+    record[FindSectionField("bSaveAccessControl")->offset] = 1;
+    WriteSectionU32(record.data(), FindSectionField("dwReserveJobType")->offset, 4);
+    WriteSectionText(record.data(), *FindSectionField("wszJobUserName"), L"anna");
+    WriteSectionText(record.data(), *FindSectionField("wszJobName"), L"Quarterly");
+    WriteSectionText(record.data(), *FindSectionField("wszJobPassword"), L"2468");
+    WriteSectionText(record.data(), *FindSectionField("wszAccessUserName"), L"anna.berg");
+    WriteSectionText(record.data(), *FindSectionField("wszAccessPassword"), L"s\u00e9same!");
     return record;
 }
 
@@ -51,16 +33,15 @@ int Fail(const char* what, HRESULT hr) {
 }  // namespace
 
 int ReportPluginFrame(std::FILE* out, PluginLibrary& library) {
-    IPrintOemUI2* raw = nullptr;
-    const HRESULT created = library.CreatePluginObject(&raw);
+    RecordingDriverUI driverUI;
+    ComRef<IPrintOemUI2> plugin;
+    const HRESULT created = library.CreatePluginObject(plugin.Put());
     if (FAILED(created)) {
         return Fail("creating the plug-in object", created);
     }
-    PluginRef plugin(raw);
     std::fprintf(out, "  class object        CLSID_OEMUI through IClassFactory\n");
     std::fprintf(out, "  plug-in object      IPrintOemUI2\n");
 
-    RecordingDriverUI driverUI;
     const HRESULT published = plugin->PublishDriverInterface(&driverUI);
     std::fprintf(out, "  driver interface    %s\n",
                 SUCCEEDED(published) ? "IPrintOemDriverUI accepted" : "refused");
@@ -94,18 +75,21 @@ int ReportPluginFrame(std::FILE* out, PluginLibrary& library) {
         return Fail("DevMode(OEMDM_DEFAULT)", hr);
     }
     std::fprintf(out, "\nDefaults (DevMode OEMDM_DEFAULT):\n");
-    PrintPrivateSection(out, working.data());
+    PrintPrivateSection(out, working.data(), working.size());
+    if (working.size() < 172) {
+        return Fail("DevMode(OEMDM_SIZE) answered a section too small for its fields", E_FAIL);
+    }
 
-    std::vector<unsigned char> stored = MakeStoredSection();
+    std::vector<unsigned char> stored = MakeStoredSection(working);
     param.pOEMDMIn = stored.data();
     hr = plugin->DevMode(OEMDM_MERGE, &param);
     if (FAILED(hr)) {
         return Fail("DevMode(OEMDM_MERGE)", hr);
     }
     std::fprintf(out, "\nA stored version-1 section merged in (DevMode OEMDM_MERGE):\n");
-    PrintPrivateSection(out, working.data());
+    PrintPrivateSection(out, working.data(), working.size());
 
-    plugin.reset();
+    plugin.Reset();
     std::fprintf(out, "\nplug-in released; DllCanUnloadNow: %s\n",
                 library.CanUnloadNow() == S_OK ? "S_OK" : "S_FALSE");
     return 0;

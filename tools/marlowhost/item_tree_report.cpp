@@ -24,13 +24,6 @@ const wchar_t* DescribeDmPubId(BYTE id) {
     }
 }
 
-std::wstring DescribeText(LPCWSTR text) {
-    if (reinterpret_cast<ULONG_PTR>(text) < 0x10000) {
-        return L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(text));
-    }
-    return text;
-}
-
 // What the plug-in did: hidden, disabled, initial item, and the choices with
 // the warning overlay.
 std::wstring DescribeFlags(const OPTITEM& item) {
@@ -45,7 +38,7 @@ std::wstring DescribeFlags(const OPTITEM& item) {
         for (WORD i = 0; i < item.pOptType->Count; ++i) {
             const OPTPARAM& param = item.pOptType->pOptParam[i];
             if (param.Flags & OPTPF_OVERLAY_WARNING_ICON) {
-                marked += (marked.empty() ? L"\"" : L", \"") + DescribeText(param.pData) + L"\"";
+                marked += (marked.empty() ? L"\"" : L", \"") + ItemArray::DescribeText(param.pData) + L"\"";
             }
             optionsHidden = optionsHidden || (param.Flags & OPTPF_HIDE) != 0;
         }
@@ -62,7 +55,7 @@ std::wstring DescribeSelection(const OPTITEM& item) {
         item.Sel >= item.pOptType->Count) {
         return std::wstring();
     }
-    return DescribeText(item.pOptType->pOptParam[item.Sel].pData);
+    return ItemArray::DescribeText(item.pOptType->pOptParam[item.Sel].pData);
 }
 
 void PrintItemTree(std::FILE* out, ItemArray& items) {

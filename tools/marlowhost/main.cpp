@@ -6,6 +6,7 @@
 #include "sheet_simulation.h"
 
 #include "host/plugin_session.h"
+#include "platform/win32_handles.h"
 
 #include <shellapi.h>
 
@@ -23,12 +24,11 @@ constexpr wchar_t kPrinterName[] = L"Vantor Marlow C (marlowhost)";
 
 std::vector<std::wstring> GetArguments() {
     int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    const UniqueLocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::wstring> arguments;
-    for (int i = 1; argv != nullptr && i < count; ++i) {
-        arguments.emplace_back(argv[i]);
+    for (int i = 1; argv && i < count; ++i) {
+        arguments.emplace_back(argv.Get()[i]);
     }
-    LocalFree(argv);
     return arguments;
 }
 

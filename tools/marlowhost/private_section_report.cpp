@@ -1,44 +1,12 @@
 #include "private_section_report.h"
 
-#include "frame/private_devmode.h"
+#include "host/private_section_layout.h"
 #include "host/utf8_text.h"
-#include "platform/windows_sdk.h"
 
-#include <cstddef>
-#include <cstring>
 #include <string>
 
 namespace marlow::host {
 namespace {
-
-// A text field up to its first NUL, never past its end, as UTF-8.
-std::string DecodeTextField(const void* pRecord, std::size_t offset, std::size_t units) {
-    const auto* bytes = static_cast<const unsigned char*>(pRecord) + offset;
-    std::wstring text;
-    for (std::size_t i = 0; i < units; ++i) {
-        const wchar_t unit = static_cast<wchar_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-        if (unit == L'\0') {
-            break;
-        }
-        text.push_back(unit);
-    }
-    return ToUtf8(text);
-}
-
-const char* DescribeJobType(std::uint32_t type) {
-    switch (type) {
-    case RESERVE_JOB_NONE:
-        return "no stored job";
-    case RESERVE_JOB_REPRINT:
-        return "Re-Print Job";
-    case RESERVE_JOB_VERIFY:
-        return "Verify Job";
-    case RESERVE_JOB_CONFIDENTIAL:
-        return "Confidential Job";
-    default:
-        return "unknown, read as no stored job";
-    }
-}
 
 std::string DescribeSignature(std::uint32_t signature) {
     std::string text;
@@ -49,37 +17,45 @@ std::string DescribeSignature(std::uint32_t signature) {
     return text;
 }
 
-void PrintText(std::FILE* out, const char* label, const void* pRecord, std::size_t offset,
-               std::size_t units) {
-    std::fprintf(out, "    %-20s \"%s\"\n", label, DecodeTextField(pRecord, offset, units).c_str());
+void PrintField(std::FILE* out, const unsigned char* section, const SectionField& field) {
+    const std::string name = field.name;
+    switch (field.kind) {
+    case SectionFieldKind::kText:
+        std::fprintf(out, "    %-20s \"%s\"\n", field.name, ToUtf8(ReadSectionText(section, field)).c_str());
+        break;
+    case SectionFieldKind::kByte:
+        std::fprintf(out, "    %-20s %s\n", field.name, section[field.offset] != 0 ? "on" : "off");
+        break;
+    case SectionFieldKind::kU32: {
+        const std::uint32_t value = ReadSectionU32(section, field.offset);
+        if (name == "dwSize") {
+            std::fprintf(out, "    %-20s %u bytes\n", field.name, value);
+        } else if (name == "dwSignature") {
+            std::fprintf(out, "    %-20s 0x%08X '%s'\n", field.name, value, DescribeSignature(value).c_str());
+        } else if (name == "dwReserveJobType") {
+            std::fprintf(out, "    %-20s %u (%s)\n", field.name, value, DescribeReserveJobType(value));
+        } else {
+            std::fprintf(out, "    %-20s %u\n", field.name, value);
+        }
+        break;
+    }
+    }
 }
 
 }  // namespace
 
-void PrintPrivateSection(std::FILE* out, const void* pRecord) {
-    const auto u32 = [&](std::size_t offset) { return ReadPrivateDevmodeU32(pRecord, offset); };
-    const auto* bytes = static_cast<const unsigned char*>(pRecord);
-    const std::uint32_t signature = u32(offsetof(PrivateDevmode, dwSignature));
-    const std::uint32_t jobType = u32(offsetof(PrivateDevmode, dwReserveJobType));
-
-    std::fprintf(out, "    %-20s %u bytes\n", "dwSize", u32(offsetof(PrivateDevmode, dwSize)));
-    std::fprintf(out, "    %-20s 0x%08X '%s'\n", "dwSignature", signature,
-                 DescribeSignature(signature).c_str());
-    std::fprintf(out, "    %-20s %u\n", "dwVersion", u32(offsetof(PrivateDevmode, dwVersion)));
-    std::fprintf(out, "    %-20s %u\n", "dwReserved1", u32(offsetof(PrivateDevmode, dwReserved1)));
-    std::fprintf(out, "    %-20s %s\n", "bSaveAccessControl",
-                 bytes[offsetof(PrivateDevmode, bSaveAccessControl)] != 0 ? "on" : "off");
-    std::fprintf(out, "    %-20s %u (%s)\n", "dwReserveJobType", jobType, DescribeJobType(jobType));
-    PrintText(out, "wszJobUserName", pRecord, offsetof(PrivateDevmode, wszJobUserName),
-              JOB_USER_NAME_UNITS);
-    PrintText(out, "wszJobName", pRecord, offsetof(PrivateDevmode, wszJobName), JOB_NAME_UNITS);
-    PrintText(out, "wszJobPassword", pRecord, offsetof(PrivateDevmode, wszJobPassword),
-              JOB_PASSWORD_UNITS);
-    PrintText(out, "wszAccessUserName", pRecord, offsetof(PrivateDevmode, wszAccessUserName),
-              ACCESS_USER_NAME_UNITS);
-    PrintText(out, "wszAccessPassword", pRecord, offsetof(PrivateDevmode, wszAccessPassword),
-              ACCESS_PASSWORD_UNITS);
-    std::fprintf(out, "    %-20s %u\n", "dwReserved2", u32(offsetof(PrivateDevmode, dwReserved2)));
+void PrintPrivateSection(std::FILE* out, const unsigned char* section, std::size_t size) {
+    for (const SectionField& field : PrivateSectionFields()) {
+        const std::size_t width = field.kind == SectionFieldKind::kText ? 2 * field.units
+                                  : field.kind == SectionFieldKind::kByte ? 1
+                                                                          : 4;
+        if (field.offset + width > size) {
+            std::fprintf(out, "    %-20s (beyond the section's %u bytes)\n", field.name,
+                         static_cast<unsigned>(size));
+            continue;
+        }
+        PrintField(out, section, field);
+    }
 }
 
 }  // namespace marlow::host

@@ -37,16 +37,13 @@ bool WasReported(const RecordingDriverUI& driverUI, const OPTITEM& item) {
 }
 
 // The printer sheet shows the installed options the printer reports.
-void ShowInstalledOptions(HostSheet& sheet, const PpdModel& model, const HostOptions& options) {
+void ShowInstalledOptions(HostSheet& sheet, const PrinterPpd& ppd, const HostOptions& options) {
     for (const auto& installed : options.installed) {
-        const std::int32_t index = model.FindFeatureByKeyword(
-            std::u16string(u"*" + std::u16string(installed.first.begin(), installed.first.end())).c_str());
-        const PpdFeature* feature = model.GetPpdFeature(index);
-        OPTITEM* item = feature != nullptr ? sheet.Items().FindByName(ToHostText(feature->translation)) : nullptr;
-        for (std::int32_t k = 0; item != nullptr && k < feature->GetOptionCount(); ++k) {
-            if (ToHostKeyword(feature->GetPpdOption(k)->keyword) == installed.second) {
-                item->Sel = k;
-            }
+        const PpdUiFeature* feature = ppd.FindFeature(installed.first);
+        OPTITEM* item = feature != nullptr ? sheet.Items().FindByName(feature->translation) : nullptr;
+        const int choice = feature != nullptr ? feature->FindChoice(installed.second) : -1;
+        if (item != nullptr && choice >= 0) {
+            item->Sel = choice;
         }
     }
 }
@@ -109,7 +106,7 @@ void SimulateDocumentSheet(std::FILE* out, PluginSession& session, const HostOpt
 
 void SimulatePrinterSheet(std::FILE* out, PluginSession& session, const HostOptions& options) {
     auto sheet = session.MakePrinterSheet();
-    ShowInstalledOptions(*sheet, session.HostModel(), options);
+    ShowInstalledOptions(*sheet, session.Ppd(), options);
     const HRESULT hr = session.RunCommonUIProp(*sheet);
     std::fprintf(out, "\nPrinter sheet after CommonUIProp (0x%08lX), %lu items:\n",
                  static_cast<unsigned long>(hr), static_cast<unsigned long>(sheet->Items().Count()));

@@ -4,7 +4,7 @@
 // plug-in hands the host. Used on the host's user-interface thread only.
 #pragma once
 
-#include "frame/com_ref.h"
+#include "platform/com_ref.h"
 #include "platform/oem_interfaces.h"
 
 #include <memory>

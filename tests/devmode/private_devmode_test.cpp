@@ -1,6 +1,6 @@
 // The private section as the host stores it: exact bytes of the defaults,
 // and what convert/merge carry over, for well-formed and hostile records.
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ GuardedSection MakeDefaults() {
     return s;
 }
 
-TEST(PrivateDevmodeDefaults, WriteTheDocumentedBytesAndLeavePaddingAlone) {
+TEST(PrivateDevmodeDefaults, WriteTheStoredDefaultValuesAndLeavePaddingAlone) {
     GuardedSection s = MakeDefaults();
     const std::array<unsigned char, 24> head = {172, 0, 0, 0, 0x53, 0x50, 0x56, 0x51, 2, 0, 0, 0,
                                                 1,   0, 0, 0, 0,    kFill, kFill, kFill, 0, 0, 0, 0};
@@ -78,8 +78,6 @@ TEST(PrivateDevmodeDefaults, WriteTheDocumentedBytesAndLeavePaddingAlone) {
     EXPECT_EQ(0u, s.U32(168));
     EXPECT_TRUE(s.GuardIntact());
 }
-
-TEST(PrivateDevmodeDefaults, IgnoreAMissingRecord) { SetPrivateDevmodeDefaults(nullptr); }
 
 TEST(PrivateDevmodeMerge, CopiesAFullRecordOfOurSignatureByteForByteButTheVersion) {
     GuardedSection stored = MakeStoredRecord();
@@ -160,11 +158,14 @@ TEST(PrivateDevmodeMerge, KeepsAnUnknownJobTypeAsStored) {
     EXPECT_EQ(3u, out.U32(offsetof(PrivateDevmode, dwReserveJobType)));
 }
 
+// The defaults and the merge ignore a missing record and touch nothing else.
 TEST(PrivateDevmodeMerge, RefusesMissingRecordsWithoutWriting) {
     GuardedSection out = MakeStoredRecord();
     const auto before = out.bytes;
     EXPECT_FALSE(MergePrivateDevmode(nullptr, out.data()));
     EXPECT_FALSE(MergePrivateDevmode(out.data(), nullptr));
+    EXPECT_FALSE(MergePrivateDevmode(nullptr, nullptr));
+    SetPrivateDevmodeDefaults(nullptr);
     EXPECT_EQ(before, out.bytes);
 }
 

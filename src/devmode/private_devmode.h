@@ -71,17 +71,17 @@ static_assert(offsetof(PrivateDevmode, dwReserved2) == 168, "dwReserved2");
 
 // Writes the default contents into a 172-byte section; the padding bytes keep
 // what they held. A null record is ignored.
-void SetPrivateDevmodeDefaults(void* pRecord);
+void SetPrivateDevmodeDefaults(void* pRecord) noexcept;
 
 // Carries an incoming section into an outgoing one (the host's convert and
 // merge requests). Same signature as the outgoing record holds now: the first
 // min(incoming dwSize, outgoing dwSize, 172) bytes are copied and the result
 // says size 172, version 2; any other signature: the outgoing record gets the
 // defaults. False, with nothing written, when either record is missing.
-bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing);
+[[nodiscard]] bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) noexcept;
 
 // Little-endian field access at a byte offset of a section.
-std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset);
-void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value);
+[[nodiscard]] std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) noexcept;
+void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value) noexcept;
 
 }  // namespace marlow

@@ -1,17 +1,17 @@
-#include "frame/private_devmode.h"
+#include "devmode/private_devmode.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace marlow {
 
-std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) {
+std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) noexcept {
     const auto* p = static_cast<const unsigned char*>(pRecord) + offset;
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value) {
+void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value) noexcept {
     auto* p = static_cast<unsigned char*>(pRecord) + offset;
     p[0] = static_cast<unsigned char>(value);
     p[1] = static_cast<unsigned char>(value >> 8);
@@ -19,7 +19,7 @@ void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t val
     p[3] = static_cast<unsigned char>(value >> 24);
 }
 
-void SetPrivateDevmodeDefaults(void* pRecord) {
+void SetPrivateDevmodeDefaults(void* pRecord) noexcept {
     if (pRecord == nullptr) {
         return;
     }
@@ -38,7 +38,7 @@ void SetPrivateDevmodeDefaults(void* pRecord) {
     WritePrivateDevmodeU32(p, offsetof(PrivateDevmode, dwReserved2), 0);
 }
 
-bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) {
+bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) noexcept {
     if (pIncoming == nullptr || pOutgoing == nullptr) {
         return false;
     }

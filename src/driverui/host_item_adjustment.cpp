@@ -1,4 +1,4 @@
-#include "driverui/common_ui_prop.h"
+#include "driverui/host_item_adjustment.h"
 
 #include "driverui/document_sheet_items.h"
 #include "driverui/installed_options.h"
@@ -28,7 +28,7 @@ void CountPluginItems(PluginContext& context, DWORD dwMode, OEMCUIPPARAM& param)
 
 }  // namespace
 
-HRESULT CommonUIProp(PluginContext& context, DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
+HRESULT AdjustHostItems(PluginContext& context, DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
     // Without the host's record there is nothing to count or fill.
     if (pOemCUIPParam == nullptr) {
         return S_OK;

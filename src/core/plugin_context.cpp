@@ -1,4 +1,4 @@
-#include "frame/plugin_context.h"
+#include "core/plugin_context.h"
 
 #include "ppd/ppd_model.h"
 

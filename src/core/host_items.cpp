@@ -1,4 +1,4 @@
-#include "driverui/host_items.h"
+#include "core/host_items.h"
 
 namespace marlow {
 

@@ -7,6 +7,6 @@
 namespace marlow {
 
 // Releases the process-wide context if one was made; called at process detach.
-void ReleasePageActivationContext();
+void ReleasePageActivationContext() noexcept;
 
 }  // namespace marlow
