@@ -30,6 +30,8 @@ public:
     std::wstring Problem() const;
 
     IPrintOemUI2& Plugin() { return *plugin_.Get(); }
+    // Lets the plug-in object go (before the library is unloaded by hand).
+    void ReleasePlugin() { plugin_.Reset(); }
     RecordingDriverUI& DriverUI() { return driverUI_; }
     SpoolerPrinter& Printer() { return printer_; }
     PluginLibrary& Library() { return library_; }

@@ -31,6 +31,16 @@ mkdir -p "$(dirname "$prefix")"
     wineserver -w
     touch "$prefix/.marlow-ready"
   fi
+  # Windows without a window manager: unmanaged, so that hiding or closing
+  # one (a message box, a sheet) does not wait for a manager that never
+  # answers; and the classic look, whose drawing needs no msimg32.
+  if [ ! -f "$prefix/.marlow-window-settings" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+      /v ThemeActive /d 0 /f </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.marlow-window-settings"
+  fi
   # In the background, since a server started by hand stays in the
   # foreground; it exits at once when one is running already.
   (wineserver -p30 </dev/null >/dev/null 2>&1 9>&- &)
