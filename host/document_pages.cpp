@@ -57,7 +57,11 @@ HWND DocumentPages::OpenPage(WORD templateId) {
         return nullptr;
     }
     ModelessSheet& sheet = Show(static_cast<UINT>(index));
-    return sheet.SelectPage(index) ? sheet.CurrentPage() : nullptr;
+    // Selecting the current page again would ask it to be left first.
+    if (sheet.CurrentIndex() != index && !sheet.SelectPage(index)) {
+        return nullptr;
+    }
+    return sheet.CurrentPage();
 }
 
 }  // namespace marlow::host

@@ -1,9 +1,14 @@
 #include "host/message_box_catcher.h"
 
+#include <algorithm>
+
 namespace marlow::host {
 namespace {
 
-thread_local MessageBoxCatcher* t_catcher = nullptr;
+// The catchers of this thread, the one that catches last; and the hook,
+// there while any catcher is.
+thread_local std::vector<MessageBoxCatcher*> t_catchers;
+thread_local HHOOK t_hook = nullptr;
 
 bool IsDialogWindow(HWND window) {
     WCHAR className[16] = {};
@@ -60,20 +65,21 @@ BOOL CALLBACK CollectBoxPart(HWND child, LPARAM param) {
 }  // namespace
 
 MessageBoxCatcher::MessageBoxCatcher() {
-    if (t_catcher == nullptr) {
-        hook_ = SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, GetCurrentThreadId());
-        if (hook_ != nullptr) {
-            t_catcher = this;
-        }
+    if (t_hook == nullptr) {
+        t_hook = SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, GetCurrentThreadId());
     }
+    t_catchers.push_back(this);
 }
 
 MessageBoxCatcher::~MessageBoxCatcher() {
-    if (hook_ != nullptr) {
-        UnhookWindowsHookEx(hook_);
-        t_catcher = nullptr;
+    t_catchers.erase(std::find(t_catchers.begin(), t_catchers.end(), this));
+    if (t_catchers.empty() && t_hook != nullptr) {
+        UnhookWindowsHookEx(t_hook);
+        t_hook = nullptr;
     }
 }
+
+bool MessageBoxCatcher::IsHooked() const { return t_hook != nullptr; }
 
 void MessageBoxCatcher::CatchIfMessageBox(HWND window) {
     if (window == lastCaught_ || !IsDialogWindow(window) ||
@@ -98,11 +104,10 @@ void MessageBoxCatcher::CatchIfMessageBox(HWND window) {
 }
 
 LRESULT CALLBACK MessageBoxCatcher::WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
-    MessageBoxCatcher* catcher = t_catcher;
-    if (code == HCBT_ACTIVATE && catcher != nullptr) {
-        catcher->CatchIfMessageBox(reinterpret_cast<HWND>(wParam));
+    if (code == HCBT_ACTIVATE && !t_catchers.empty()) {
+        t_catchers.back()->CatchIfMessageBox(reinterpret_cast<HWND>(wParam));
     }
-    return CallNextHookEx(catcher != nullptr ? catcher->hook_ : nullptr, code, wParam, lParam);
+    return CallNextHookEx(t_hook, code, wParam, lParam);
 }
 
 }  // namespace marlow::host

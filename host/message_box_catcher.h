@@ -1,7 +1,8 @@
 // Catches the message boxes that appear on the calling thread while the
 // catcher lives: a WH_CBT hook notes each box when it is activated - its
 // caption, text, icon and buttons - and closes it with its first button, as
-// a user would. One catcher per thread at a time.
+// a user would. Catchers nest: the one made last catches (a sheet keeps one
+// for boxes its test did not expect, so that none waits for a user).
 #pragma once
 
 #include "platform/windows_sdk.h"
@@ -29,7 +30,7 @@ public:
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
-    bool IsHooked() const { return hook_ != nullptr; }
+    bool IsHooked() const;
     const std::vector<CaughtMessageBox>& Boxes() const { return boxes_; }
     void Clear() { boxes_.clear(); }
 
@@ -37,7 +38,6 @@ private:
     static LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam);
     void CatchIfMessageBox(HWND window);
 
-    HHOOK hook_ = nullptr;
     HWND lastCaught_ = nullptr;  // activated again: not a new box
     std::vector<CaughtMessageBox> boxes_;
 };

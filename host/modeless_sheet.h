@@ -2,9 +2,11 @@
 // plug-in registered, placed at the screen's top left. The test owns its
 // message loop: every operation here runs the waiting messages until none is
 // left (no sleeps, no timers). A subclass of the sheet window logs the change
-// notices the pages send it.
+// notices the pages send it. A message box that no catcher of the test's
+// own expects is closed all the same, and kept as unexpected.
 #pragma once
 
+#include "host/message_box_catcher.h"
 #include "platform/windows_sdk.h"
 
 #include <string>
@@ -18,6 +20,10 @@ struct SheetMessage {
     UINT message;
     WPARAM wParam;
 };
+
+inline bool operator==(const SheetMessage& a, const SheetMessage& b) {
+    return a.message == b.message && a.wParam == b.wParam;
+}
 
 class ModelessSheet {
 public:
@@ -54,11 +60,15 @@ public:
     const std::vector<SheetMessage>& Messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
 
+    // The boxes that came up while no catcher of the test's own was there.
+    const std::vector<CaughtMessageBox>& UnexpectedBoxes() const { return unexpected_.Boxes(); }
+
 private:
     static LRESULT CALLBACK LogSheetMessages(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR subclassId, DWORD_PTR refData);
     void CloseIfFinished();
 
+    MessageBoxCatcher unexpected_;
     HWND window_ = nullptr;
     std::vector<SheetMessage> messages_;
 };

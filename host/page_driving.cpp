@@ -14,7 +14,10 @@ void TypeCharacter(HWND page, int id, WPARAM code) {
     SendDlgItemMessageW(page, id, WM_CHAR, code, 1);
 }
 
-void PasteText(HWND page, int id, const std::wstring& text) { SetDlgItemTextW(page, id, text.c_str()); }
+void PasteText(HWND page, int id, const std::wstring& text) {
+    SendDlgItemMessageW(page, id, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(page, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 std::wstring ReadControlText(HWND page, int id) {
     const HWND control = GetDlgItem(page, id);

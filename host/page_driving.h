@@ -15,7 +15,8 @@ void ClickControl(HWND page, int id);
 void TypeText(HWND page, int id, const std::wstring& text);
 // One WM_CHAR with exactly this code (high bits included).
 void TypeCharacter(HWND page, int id, WPARAM code);
-// Replaces the text as a paste would (WM_SETTEXT is no typed character).
+// Replaces the whole text as a paste over a selection would (no typed
+// character); the caret ends behind it.
 void PasteText(HWND page, int id, const std::wstring& text);
 
 std::wstring ReadControlText(HWND page, int id);

@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 wine32:i386
   xvfb xauth
+  fonts-ipafont-gothic
   googletest libbenchmark-dev
   clang libclang-rt-14-dev llvm
   python3
