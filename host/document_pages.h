@@ -31,6 +31,7 @@ public:
     [[nodiscard]] HRESULT Request(WORD reason, LPARAM lParam, ULONG_PTR* pResult);
 
     ComPropSheetRecorder& Recorder() { return recorder_; }
+    const ComPropSheetRecorder& Recorder() const { return recorder_; }
     const OEMUIPSPARAM& InitParam() const { return initParam_; }
 
     // The position of the page made from this dialog template among the

@@ -168,6 +168,17 @@ protected:
         return functions;
     }
 
+    // Pages registered without a context: no fusion flag; the platform
+    // takes them all the same.
+    static void ExpectPagesWithoutContext(const DocumentPages& pages) {
+        ASSERT_EQ(2u, pages.Recorder().Pages().size());
+        for (const RecordedPage& page : pages.Recorder().Pages()) {
+            EXPECT_EQ(INVALID_HANDLE_VALUE, page.record.hActCtx);
+            EXPECT_EQ(static_cast<DWORD>(PSP_USETITLE), page.record.dwFlags);
+            EXPECT_NE(nullptr, page.hPage);
+        }
+    }
+
     static std::vector<WORD> Templates(const std::vector<RecordedPage>& pages) {
         std::vector<WORD> templates;
         for (const auto& page : pages) {
@@ -337,6 +348,17 @@ TEST_F(PageRegistration, PagesTheHostRefusesChangeNothingInTheAnswer) {
               Functions(pages.Recorder().Calls()));
 }
 
+TEST_F(PageRegistration, ASheetWithoutItsFunctionGetsNoPagesAndTheSameAnswer) {
+    auto records = OpenRecords();
+    host::ComPropSheetRecorder recorder;
+    PROPSHEETUI_INFO info = recorder.MakeInfo(PROPSHEETUI_REASON_INIT);
+    info.pfnComPropSheet = nullptr;
+    info.Result = 99;
+    EXPECT_EQ(S_OK, session.Plugin().DocumentPropertySheets(&info, 0));
+    EXPECT_EQ(0u, info.Result);
+    EXPECT_TRUE(recorder.Calls().empty());
+}
+
 // --- The activation context ------------------------------------------------
 
 TEST_F(PageRegistration, OneActivationContextServesEveryPageOfEverySheet) {
@@ -365,12 +387,7 @@ TEST_F(PageRegistration, AFailedActivationContextIsTriedAgainForTheNextPage) {
         g_actCtx.failCreation = true;
         DocumentPages pages(session.Plugin(), *records);
         ASSERT_EQ(S_OK, pages.AddPages());
-        ASSERT_EQ(2u, pages.Recorder().Pages().size());
-        for (const RecordedPage& page : pages.Recorder().Pages()) {
-            EXPECT_EQ(INVALID_HANDLE_VALUE, page.record.hActCtx);
-            EXPECT_EQ(static_cast<DWORD>(PSP_USETITLE), page.record.dwFlags);
-            EXPECT_NE(nullptr, page.hPage) << "the platform takes the page all the same";
-        }
+        ExpectPagesWithoutContext(pages);
         EXPECT_EQ(2, g_actCtx.createCalls) << "once for each page";
     }
     DocumentPages later(session.Plugin(), *records);
@@ -452,11 +469,7 @@ TEST_F(PageRegistration, GoesOnWhereTheSystemHasNoActivationContexts) {
         auto records = OpenRecords();
         DocumentPages pages(session.Plugin(), *records);
         ASSERT_EQ(S_OK, pages.AddPages());
-        ASSERT_EQ(2u, pages.Recorder().Pages().size());
-        for (const RecordedPage& page : pages.Recorder().Pages()) {
-            EXPECT_EQ(INVALID_HANDLE_VALUE, page.record.hActCtx);
-            EXPECT_EQ(static_cast<DWORD>(PSP_USETITLE), page.record.dwFlags);
-        }
+        ExpectPagesWithoutContext(pages);
         EXPECT_NE(nullptr, pages.OpenPage(kJobSettingsTemplate)) << "the page opens without one";
     }
 #if !defined(_WIN64)

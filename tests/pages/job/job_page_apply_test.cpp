@@ -41,26 +41,33 @@ protected:
         EXPECT_EQ(1u, catcher.Boxes().size());
         return catcher.Boxes().empty() ? CaughtMessageBox() : catcher.Boxes()[0];
     }
+
+    // An apply refused with a warning box of this text under "Error": the
+    // page stays, and nothing is saved or reported to the host.
+    void ExpectApplyRefused(const wchar_t* text) {
+        const std::vector<unsigned char> before = SectionBytes();
+        host::MessageBoxCatcher catcher;
+        EXPECT_FALSE(Sheet().Apply());
+        const CaughtMessageBox box = OnlyBox(catcher);
+        EXPECT_EQ(L"Error", box.caption);
+        EXPECT_EQ(text, box.text);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONWARNING), box.icon);
+        EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
+        EXPECT_EQ(JobIndex(), Sheet().CurrentIndex()) << "the page stays";
+        EXPECT_EQ(before, SectionBytes()) << "nothing saved";
+        EXPECT_TRUE(pages->Recorder().CallsOf(CPSFUNC_SET_RESULT).empty());
+    }
 };
 
 TEST_F(JobPageApply, AStoredJobWithoutItsNamesIsRefusedWithAWarning) {
     Open();
     ClickControl(page, IDC_RESERVE_JOB);  // "Verify Job" is selected
     TypeText(page, IDC_JOB_USER_NAME, L"anna");
-    const std::vector<unsigned char> before = SectionBytes();
-    host::MessageBoxCatcher catcher;
-    EXPECT_FALSE(Sheet().Apply());
-    const CaughtMessageBox box = OnlyBox(catcher);
-    EXPECT_EQ(L"Error", box.caption);
-    EXPECT_EQ(kNeedsNames, box.text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONWARNING), box.icon);
-    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
-    EXPECT_EQ(JobIndex(), Sheet().CurrentIndex()) << "the page stays";
-    EXPECT_EQ(before, SectionBytes()) << "nothing saved";
-    EXPECT_TRUE(pages->Recorder().CallsOf(CPSFUNC_SET_RESULT).empty());
+    ExpectApplyRefused(kNeedsNames);
 
     // Leaving for another page is refused the same way.
-    catcher.Clear();
+    const std::vector<unsigned char> before = SectionBytes();
+    host::MessageBoxCatcher catcher;
     ClickControl(page, IDC_REPRINT_JOB);
     EXPECT_FALSE(Sheet().SelectPage(LayoutIndex()));
     EXPECT_EQ(kNeedsNames, OnlyBox(catcher).text);
@@ -73,16 +80,7 @@ TEST_F(JobPageApply, AConfidentialJobNeedsItsPasswordAndOneDigitWillDo) {
     ClickControl(page, IDC_CONFIDENTIAL_JOB);
     TypeText(page, IDC_JOB_USER_NAME, L"anna");
     TypeText(page, IDC_JOB_NAME, L"payroll");
-    const std::vector<unsigned char> before = SectionBytes();
-    {
-        host::MessageBoxCatcher catcher;
-        EXPECT_FALSE(Sheet().Apply());
-        const CaughtMessageBox box = OnlyBox(catcher);
-        EXPECT_EQ(L"Error", box.caption);
-        EXPECT_EQ(kNeedsPassword, box.text);
-        EXPECT_EQ(static_cast<UINT>(MB_ICONWARNING), box.icon);
-        EXPECT_EQ(before, SectionBytes());
-    }
+    ExpectApplyRefused(kNeedsPassword);
     TypeText(page, IDC_JOB_PASSWORD, L"7");
     host::MessageBoxCatcher catcher;
     EXPECT_TRUE(Sheet().Apply());
@@ -90,58 +88,44 @@ TEST_F(JobPageApply, AConfidentialJobNeedsItsPasswordAndOneDigitWillDo) {
     EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(Section(), offsetof(PrivateDevmode, dwReserveJobType)));
 }
 
+struct SavedTexts {
+    std::u16string jobPassword, jobUserName, jobName, accessUserName, accessPassword;
+};
+
+// Each text typed into a field emptied first; a confidential job, access
+// control on.
 TEST_F(JobPageApply, SavesEveryFieldByteByByte) {
-    FillStoredSection(Section());
-    std::vector<unsigned char> expected = SectionBytes();
-    Open();
-    ClickControl(page, IDC_RESERVE_JOB);
-    ClickControl(page, IDC_CONFIDENTIAL_JOB);
-    host::PasteText(page, IDC_JOB_PASSWORD, L"");
-    host::PasteText(page, IDC_JOB_USER_NAME, L"");
-    host::PasteText(page, IDC_JOB_NAME, L"");
-    TypeText(page, IDC_JOB_PASSWORD, L"12");
-    TypeText(page, IDC_JOB_USER_NAME, L"anna");
-    TypeText(page, IDC_JOB_NAME, L"Q3 report");
-    ClickControl(page, IDC_SAVE_ACCESS_CONTROL);
-    host::PasteText(page, IDC_ACCESS_USER_NAME, L"");
-    host::PasteText(page, IDC_ACCESS_PASSWORD, L"");
-    TypeText(page, IDC_ACCESS_USER_NAME, L"op");
-    TypeText(page, IDC_ACCESS_PASSWORD, L"s3cret!");
-    ASSERT_TRUE(Sheet().Apply());
+    const SavedTexts cases[] = {
+        {u"12", u"anna", u"Q3 report", u"op", u"s3cret!"},
+        // Every field at its limit: the terminator takes the field's last unit.
+        {u"9876", u"abcdefghijklmn", u"ABCDEFGHIJKLMN", u"~~~~~~~~~~~~~~", u"!!!!!!!!!!!!!!!!!!!!"},
+    };
+    for (const SavedTexts& c : cases) {
+        SCOPED_TRACE(testing::Message() << "job name of " << c.jobName.size() << " characters");
+        FillStoredSection(Section());
+        std::vector<unsigned char> expected = SectionBytes();
+        Open();
+        ClickControl(page, IDC_RESERVE_JOB);
+        ClickControl(page, IDC_CONFIDENTIAL_JOB);
+        ClickControl(page, IDC_SAVE_ACCESS_CONTROL);
+        const std::pair<int, const std::u16string*> fields[] = {
+            {IDC_JOB_PASSWORD, &c.jobPassword}, {IDC_JOB_USER_NAME, &c.jobUserName}, {IDC_JOB_NAME, &c.jobName},
+            {IDC_ACCESS_USER_NAME, &c.accessUserName}, {IDC_ACCESS_PASSWORD, &c.accessPassword}};
+        for (const auto& [id, text] : fields) {
+            host::PasteText(page, id, L"");
+            TypeText(page, id, std::wstring(text->begin(), text->end()));
+        }
+        ASSERT_TRUE(Sheet().Apply());
 
-    expected[16] = 1;                                                  // bSaveAccessControl
-    expected[20] = 4, expected[21] = 0, expected[22] = 0, expected[23] = 0;  // dwReserveJobType
-    ExpectText(expected, JOB_PASSWORD_TEXT, u"12");
-    ExpectText(expected, JOB_USER_NAME_TEXT, u"anna");
-    ExpectText(expected, JOB_NAME_TEXT, u"Q3 report");
-    ExpectText(expected, ACCESS_USER_NAME_TEXT, u"op");
-    ExpectText(expected, ACCESS_PASSWORD_TEXT, u"s3cret!");
-    EXPECT_EQ("", DescribeDifferences(expected, SectionBytes()));
-}
-
-TEST_F(JobPageApply, FieldsAtTheirLimitsFillTheirFieldsWithTheTerminatorLast) {
-    FillStoredSection(Section());
-    std::vector<unsigned char> expected = SectionBytes();
-    Open();
-    ClickControl(page, IDC_RESERVE_JOB);
-    ClickControl(page, IDC_CONFIDENTIAL_JOB);
-    ClickControl(page, IDC_SAVE_ACCESS_CONTROL);
-    const std::pair<int, std::wstring> texts[] = {
-        {IDC_JOB_PASSWORD, L"9876"}, {IDC_JOB_USER_NAME, L"abcdefghijklmn"}, {IDC_JOB_NAME, L"ABCDEFGHIJKLMN"},
-        {IDC_ACCESS_USER_NAME, L"~~~~~~~~~~~~~~"}, {IDC_ACCESS_PASSWORD, L"!!!!!!!!!!!!!!!!!!!!"}};
-    for (const auto& [id, text] : texts) {
-        host::PasteText(page, id, L"");
-        TypeText(page, id, text);
+        expected[16] = 1;                                                        // bSaveAccessControl
+        expected[20] = 4, expected[21] = 0, expected[22] = 0, expected[23] = 0;  // dwReserveJobType
+        ExpectText(expected, JOB_PASSWORD_TEXT, c.jobPassword);
+        ExpectText(expected, JOB_USER_NAME_TEXT, c.jobUserName);
+        ExpectText(expected, JOB_NAME_TEXT, c.jobName);
+        ExpectText(expected, ACCESS_USER_NAME_TEXT, c.accessUserName);
+        ExpectText(expected, ACCESS_PASSWORD_TEXT, c.accessPassword);
+        EXPECT_EQ("", DescribeDifferences(expected, SectionBytes()));
     }
-    ASSERT_TRUE(Sheet().Apply());
-    expected[16] = 1;
-    expected[20] = 4, expected[21] = 0, expected[22] = 0, expected[23] = 0;
-    ExpectText(expected, JOB_PASSWORD_TEXT, u"9876");
-    ExpectText(expected, JOB_USER_NAME_TEXT, u"abcdefghijklmn");
-    ExpectText(expected, JOB_NAME_TEXT, u"ABCDEFGHIJKLMN");
-    ExpectText(expected, ACCESS_USER_NAME_TEXT, u"~~~~~~~~~~~~~~");
-    ExpectText(expected, ACCESS_PASSWORD_TEXT, u"!!!!!!!!!!!!!!!!!!!!");
-    EXPECT_EQ("", DescribeDifferences(expected, SectionBytes()));
 }
 
 TEST_F(JobPageApply, ALongerTextLoadedIsSavedAsFarAsAFieldIsRead) {
