@@ -29,6 +29,23 @@ const IMAGE_IMPORT_DESCRIPTOR* FindImportDescriptor(HMODULE module, const char* 
 
 }  // namespace
 
+std::vector<std::string> ListImportedFunctions(HMODULE module, const char* importedDll) {
+    std::vector<std::string> names;
+    const IMAGE_IMPORT_DESCRIPTOR* descriptor =
+        module != nullptr ? FindImportDescriptor(module, importedDll) : nullptr;
+    if (descriptor == nullptr || descriptor->OriginalFirstThunk == 0) {
+        return names;
+    }
+    for (auto* thunk = AtRva<IMAGE_THUNK_DATA>(module, descriptor->OriginalFirstThunk);
+         thunk->u1.AddressOfData != 0; ++thunk) {
+        if (!IMAGE_SNAP_BY_ORDINAL(thunk->u1.Ordinal)) {
+            names.emplace_back(reinterpret_cast<const char*>(
+                AtRva<const IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(thunk->u1.AddressOfData))->Name));
+        }
+    }
+    return names;
+}
+
 ImportPatch::ImportPatch(HMODULE module, const char* importedDll, const char* function,
                          void* replacement) {
     if (module == nullptr) {

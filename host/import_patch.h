@@ -6,6 +6,9 @@
 
 #include "platform/windows_sdk.h"
 
+#include <string>
+#include <vector>
+
 namespace marlow::host {
 
 class ImportPatch {
@@ -19,6 +22,8 @@ public:
     bool IsActive() const { return slot_ != nullptr; }
     // The function the module imported before the patch.
     void* Original() const { return original_; }
+    // The module has been unloaded: there is nothing left to put back.
+    void Abandon() { slot_ = nullptr; }
 
 private:
     [[nodiscard]] static bool WriteSlot(void** slot, void* value) noexcept;
@@ -26,5 +31,9 @@ private:
     void** slot_ = nullptr;
     void* original_ = nullptr;
 };
+
+// The functions a loaded module imports by name from importedDll (compared
+// without regard to case), in the order of its import table.
+std::vector<std::string> ListImportedFunctions(HMODULE module, const char* importedDll);
 
 }  // namespace marlow::host

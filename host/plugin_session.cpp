@@ -49,6 +49,13 @@ std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode, const std::vecto
     return sheet;
 }
 
+std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet(const std::vector<unsigned char>& privateSection) {
+    auto sheet = std::make_unique<HostSheet>(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_), library_.Module(),
+                                             privateSection);
+    sheet->Param().hPrinter = printer_.Handle();
+    return sheet;
+}
+
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet() {
     return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_));
 }

@@ -30,6 +30,8 @@ public:
     std::wstring Problem() const;
 
     IPrintOemUI2& Plugin() { return *plugin_.Get(); }
+    // Lets the plug-in object go (before the library is unloaded by hand).
+    void ReleasePlugin() { plugin_.Reset(); }
     RecordingDriverUI& DriverUI() { return driverUI_; }
     SpoolerPrinter& Printer() { return printer_; }
     PluginLibrary& Library() { return library_; }
@@ -46,6 +48,9 @@ public:
     std::unique_ptr<HostSheet> MakePrinterSheet();
     // A sheet with the given items, for this printer.
     std::unique_ptr<HostSheet> MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items);
+    // A document sheet whose private section holds these bytes (the
+    // plug-in's section first; anything behind it is the host's).
+    std::unique_ptr<HostSheet> MakeDocumentSheet(const std::vector<unsigned char>& privateSection);
 
     // The driver's two calls: counting, then filling. Returns what the
     // filling call returned (the counting call's result is checked too).

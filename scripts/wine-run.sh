@@ -71,6 +71,20 @@ mkdir -p "$(dirname "$prefix")"
     fi
     touch "$prefix/.marlow-ready"
   fi
+  # Windows without a window manager: unmanaged, so that hiding or closing
+  # one (a message box, a sheet) does not wait for a manager that never
+  # answers; the classic look, whose drawing needs no msimg32; and the
+  # dialogs' Japanese gothic face (also the 6.0 pages' face in every
+  # language) drawn with its free counterpart of the same metrics.
+  if [ ! -f "$prefix/.marlow-display-settings" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+      /v ThemeActive /d 0 /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAGothic /f \
+      </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.marlow-display-settings"
+  fi
   # In the background, since a server started by hand stays in the
   # foreground; it exits at once when one is running already.
   (wineserver -p30 </dev/null >/dev/null 2>&1 9>&- &)

@@ -1,12 +1,46 @@
 // The activation context the plug-in's pages run under, made from the
-// library's own manifest; one per process, released when the library unloads.
+// library's own manifest, so that their controls are those of version 6 of
+// the common controls. One per process: made when a page first needs it,
+// tried again while that fails, released when the library unloads.
 #pragma once
 
+#include "platform/unique_handle.h"
 #include "platform/windows_sdk.h"
 
 namespace marlow {
 
-// Releases the process-wide context if one was made; called at process detach.
+// The process-wide context, made on first need; INVALID_HANDLE_VALUE when it
+// cannot be made (the next call tries again).
+[[nodiscard]] HANDLE GetPageActivationContext() noexcept;
+
+// Releases the context if one was made; called at process detach.
 void ReleasePageActivationContext() noexcept;
+
+// While an activation lives, the page context is the thread's active one; it
+// is deactivated when the owner goes. The cookie travels with the function
+// that gives it back.
+class ActCtxDeactivationPolicy {
+public:
+    using Handle = ULONG_PTR;
+    using DeactivateFunction = BOOL(WINAPI*)(DWORD dwFlags, ULONG_PTR ulCookie);
+    ActCtxDeactivationPolicy() noexcept = default;
+    explicit ActCtxDeactivationPolicy(DeactivateFunction deactivate) noexcept
+        : deactivate_(deactivate) {}
+    static Handle Invalid() noexcept { return 0; }
+    void Close(Handle cookie) const noexcept {
+        if (deactivate_ != nullptr) {
+            static_cast<void>(deactivate_(0, cookie));
+        }
+    }
+
+private:
+    DeactivateFunction deactivate_ = nullptr;
+};
+using PageActivation = UniqueHandle<ActCtxDeactivationPolicy>;
+
+// Makes the page context active for as long as the result lives. Owns
+// nothing (and the calls then run under the thread's context as it was) when
+// there is no page context or the system has no activation contexts.
+[[nodiscard]] PageActivation ActivatePageActivationContext() noexcept;
 
 }  // namespace marlow

@@ -19,6 +19,52 @@ void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t val
     p[3] = static_cast<unsigned char>(value >> 24);
 }
 
+std::uint8_t ReadPrivateDevmodeU8(const void* pRecord, std::size_t offset) noexcept {
+    return static_cast<const unsigned char*>(pRecord)[offset];
+}
+
+void WritePrivateDevmodeU8(void* pRecord, std::size_t offset, std::uint8_t value) noexcept {
+    static_cast<unsigned char*>(pRecord)[offset] = value;
+}
+
+namespace {
+
+char16_t ReadUnit(const unsigned char* p) noexcept {
+    return static_cast<char16_t>(p[0] | p[1] << 8);
+}
+
+void WriteUnit(unsigned char* p, char16_t unit) noexcept {
+    p[0] = static_cast<unsigned char>(unit);
+    p[1] = static_cast<unsigned char>(unit >> 8);
+}
+
+}  // namespace
+
+std::size_t ReadPrivateDevmodeText(const void* pRecord, PrivateDevmodeText field,
+                                   char16_t* pText) noexcept {
+    const auto* p = static_cast<const unsigned char*>(pRecord) + field.offset;
+    std::size_t length = 0;
+    for (; length < field.units; ++length) {
+        const char16_t unit = ReadUnit(p + 2 * length);
+        if (unit == u'\0') {
+            break;
+        }
+        pText[length] = unit;
+    }
+    pText[length] = u'\0';
+    return length;
+}
+
+void WritePrivateDevmodeText(void* pRecord, PrivateDevmodeText field, const char16_t* pText,
+                             std::size_t length) noexcept {
+    auto* p = static_cast<unsigned char*>(pRecord) + field.offset;
+    const std::size_t stored = std::min(length, field.units - 1);
+    for (std::size_t i = 0; i < stored; ++i) {
+        WriteUnit(p + 2 * i, pText[i]);
+    }
+    WriteUnit(p + 2 * stored, u'\0');
+}
+
 void SetPrivateDevmodeDefaults(void* pRecord) noexcept {
     if (pRecord == nullptr) {
         return;

@@ -83,5 +83,36 @@ void SetPrivateDevmodeDefaults(void* pRecord) noexcept;
 // Little-endian field access at a byte offset of a section.
 [[nodiscard]] std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) noexcept;
 void WritePrivateDevmodeU32(void* pRecord, std::size_t offset, std::uint32_t value) noexcept;
+[[nodiscard]] std::uint8_t ReadPrivateDevmodeU8(const void* pRecord, std::size_t offset) noexcept;
+void WritePrivateDevmodeU8(void* pRecord, std::size_t offset, std::uint8_t value) noexcept;
+
+// A text field of the section: where it starts, and its size in UTF-16
+// units, terminator included.
+struct PrivateDevmodeText {
+    std::size_t offset;
+    std::size_t units;
+};
+
+constexpr PrivateDevmodeText JOB_USER_NAME_TEXT = {offsetof(PrivateDevmode, wszJobUserName),
+                                                   JOB_USER_NAME_UNITS};
+constexpr PrivateDevmodeText JOB_NAME_TEXT = {offsetof(PrivateDevmode, wszJobName), JOB_NAME_UNITS};
+constexpr PrivateDevmodeText JOB_PASSWORD_TEXT = {offsetof(PrivateDevmode, wszJobPassword),
+                                                  JOB_PASSWORD_UNITS};
+constexpr PrivateDevmodeText ACCESS_USER_NAME_TEXT = {offsetof(PrivateDevmode, wszAccessUserName),
+                                                      ACCESS_USER_NAME_UNITS};
+constexpr PrivateDevmodeText ACCESS_PASSWORD_TEXT = {offsetof(PrivateDevmode, wszAccessPassword),
+                                                     ACCESS_PASSWORD_UNITS};
+
+// Reads a text field (UTF-16LE) up to its first NUL, or to the field's end
+// when it holds none, never further, into pText, which has room for
+// field.units + 1 units; the copy is always terminated. Returns its length.
+std::size_t ReadPrivateDevmodeText(const void* pRecord, PrivateDevmodeText field,
+                                   char16_t* pText) noexcept;
+
+// Writes the first length units of pText (at most field.units - 1 of them)
+// and a NUL at the start of the field; the units behind the NUL keep what they
+// held.
+void WritePrivateDevmodeText(void* pRecord, PrivateDevmodeText field, const char16_t* pText,
+                             std::size_t length) noexcept;
 
 }  // namespace marlow

@@ -29,13 +29,15 @@ void CountPluginItems(PluginContext& context, DWORD dwMode, OEMCUIPPARAM& param)
 }  // namespace
 
 HRESULT AdjustHostItems(PluginContext& context, DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
-    // Without the host's record there is nothing to count or fill.
-    if (pOemCUIPParam == nullptr) {
-        return S_OK;
-    }
+    // The record of this call replaces the previous one - also when there is
+    // none, so that the pages never read through a record the host may have
+    // freed since.
     context.bLegacyPlatform = FALSE;
     context.pOemCuiParam = pOemCUIPParam;
     context.bLegacyPlatform = DetectLegacyPlatform();
+    if (pOemCUIPParam == nullptr) {
+        return S_OK;  // nothing to count or fill
+    }
 
     if (pOemCUIPParam->pOEMOptItems == nullptr) {
         CountPluginItems(context, dwMode, *pOemCUIPParam);

@@ -6,6 +6,10 @@
 
 namespace marlow {
 
-HRESULT AnswerDocumentSheetRequest(PluginContext& context, PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam);
+// S_OK with PROPSHEETUI_INFO's Result written; E_FAIL with
+// ERROR_INVALID_PARAMETER as last error (and Result untouched) when the
+// record is missing or not of version 0x0100.
+[[nodiscard]] HRESULT AnswerDocumentSheetRequest(PluginContext& context,
+                                                 PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam);
 
 }  // namespace marlow

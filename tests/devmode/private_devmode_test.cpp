@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace marlow {
@@ -179,6 +180,61 @@ TEST(PrivateDevmodeMerge, WorksOnUnalignedRecordsAndInPlace) {
 
     ASSERT_TRUE(MergePrivateDevmode(out.data() + 3, out.data() + 3));
     EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(out.data() + 3, 20));
+}
+
+// --- Text fields, as the Extended Settings page reads and writes them ---
+
+TEST(PrivateDevmodeText, ReadsUpToTheTerminatorOrTheFieldsEndAndNeverFurther) {
+    GuardedSection s;
+    SetPrivateDevmodeDefaults(s.data());
+    char16_t text[ACCESS_PASSWORD_UNITS + 1];
+
+    SetText(s, JOB_NAME_TEXT.offset, u"Quarterly");
+    EXPECT_EQ(9u, ReadPrivateDevmodeText(s.data(), JOB_NAME_TEXT, text));
+    EXPECT_EQ(std::u16string(u"Quarterly"), std::u16string(text));
+
+    // A field with no terminator in it is read to its end: the 15 units of
+    // the job name, not into the password behind it.
+    for (std::size_t i = 0; i < JOB_NAME_UNITS; ++i) {
+        s.bytes[JOB_NAME_TEXT.offset + 2 * i] = static_cast<unsigned char>('a' + i);
+        s.bytes[JOB_NAME_TEXT.offset + 2 * i + 1] = 0;
+    }
+    SetText(s, JOB_PASSWORD_TEXT.offset, u"1234");
+    EXPECT_EQ(JOB_NAME_UNITS, ReadPrivateDevmodeText(s.data(), JOB_NAME_TEXT, text));
+    EXPECT_EQ(std::u16string(u"abcdefghijklmno"), std::u16string(text));
+
+    // The last field, full, ends at the padding.
+    for (std::size_t i = 0; i < ACCESS_PASSWORD_UNITS; ++i) {
+        s.bytes[ACCESS_PASSWORD_TEXT.offset + 2 * i] = 0x41;
+        s.bytes[ACCESS_PASSWORD_TEXT.offset + 2 * i + 1] = 0x30;  // U+3041
+    }
+    EXPECT_EQ(ACCESS_PASSWORD_UNITS, ReadPrivateDevmodeText(s.data(), ACCESS_PASSWORD_TEXT, text));
+    EXPECT_EQ(std::u16string(ACCESS_PASSWORD_UNITS, u'\u3041'), std::u16string(text));
+}
+
+TEST(PrivateDevmodeText, WritesTheTerminatorAtTheStartAndLeavesTheUnitsBehindIt) {
+    GuardedSection s;
+    const std::vector<unsigned char> before = s.bytes;
+    WritePrivateDevmodeText(s.data(), JOB_USER_NAME_TEXT, u"anna", 4);
+    const std::size_t at = JOB_USER_NAME_TEXT.offset;
+    const unsigned char expected[] = {'a', 0, 'n', 0, 'n', 0, 'a', 0, 0, 0};
+    EXPECT_EQ(0, std::memcmp(expected, s.data() + at, sizeof(expected)));
+    for (std::size_t i = 0; i < s.bytes.size(); ++i) {
+        if (i < at || i >= at + sizeof(expected)) {
+            EXPECT_EQ(before[i], s.bytes[i]) << "byte " << i;
+        }
+    }
+
+    // Longer than the field: its first units - 1 and the terminator, nothing
+    // beyond the field.
+    WritePrivateDevmodeText(s.data(), JOB_PASSWORD_TEXT, u"123456", 6);
+    char16_t text[JOB_PASSWORD_UNITS + 1];
+    EXPECT_EQ(4u, ReadPrivateDevmodeText(s.data(), JOB_PASSWORD_TEXT, text));
+    EXPECT_EQ(before[JOB_PASSWORD_TEXT.offset + 10], s.bytes[JOB_PASSWORD_TEXT.offset + 10]);
+
+    WritePrivateDevmodeU8(s.data(), offsetof(PrivateDevmode, bSaveAccessControl), 1);
+    EXPECT_EQ(1, ReadPrivateDevmodeU8(s.data(), offsetof(PrivateDevmode, bSaveAccessControl)));
+    EXPECT_TRUE(s.GuardIntact());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // on item arrays built from a PPD, with the printer's PPD found through the
 // real spooler and the installed options answered by the stand-in driver.
 #include "host/import_patch.h"
+#include "platform_version_patch.h"
 #include "reported_platform.h"
 #include "sheet_test_support.h"
 
@@ -334,36 +335,14 @@ TEST_F(ItemAdjustment, AMissingPpdFileGivesAnEmptyModelForGood) {
 // --- The platform version decides whether the layout items stay ---
 
 struct PlatformCase {
-    const char* name;
-    BOOL queryWorks;
-    DWORD major, minor;
-    WORD servicePack;
+    PlatformVersion version;
     bool layoutHidden;
 };
-
-PlatformCase g_platform;
-
-BOOL WINAPI FakeGetVersionExW(LPOSVERSIONINFOW info) {
-    if (!g_platform.queryWorks) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    info->dwMajorVersion = g_platform.major;
-    info->dwMinorVersion = g_platform.minor;
-    info->dwBuildNumber = 2600;
-    info->dwPlatformId = VER_PLATFORM_WIN32_NT;
-    if (info->dwOSVersionInfoSize >= sizeof(OSVERSIONINFOEXW)) {
-        reinterpret_cast<OSVERSIONINFOEXW*>(info)->wServicePackMajor = g_platform.servicePack;
-    }
-    return TRUE;
-}
 
 class LegacyPlatform : public SheetTest, public ::testing::WithParamInterface<PlatformCase> {};
 
 TEST_P(LegacyPlatform, DecidesWhetherTheLayoutItemsStayVisible) {
-    g_platform = GetParam();
-    host::ImportPatch patch(session.Library().Module(), "kernel32.dll", "GetVersionExW",
-                            reinterpret_cast<void*>(&FakeGetVersionExW));
+    PlatformVersionPatch patch(session.Library().Module(), GetParam().version);
     ASSERT_TRUE(patch.IsActive());
     auto sheet = OpenDocumentSheet();
     EXPECT_EQ(GetParam().layoutHidden ? LayoutIdsOfThisBuild() : std::vector<BYTE>(),
@@ -372,15 +351,15 @@ TEST_P(LegacyPlatform, DecidesWhetherTheLayoutItemsStayVisible) {
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, LegacyPlatform,
-    ::testing::Values(PlatformCase{"nt4", TRUE, 4, 0, 6, false},
-                      PlatformCase{"w2000", TRUE, 5, 0, 4, false},
-                      PlatformCase{"xp_sp2", TRUE, 5, 1, 2, false},
-                      PlatformCase{"xp_sp3", TRUE, 5, 1, 3, true},
-                      PlatformCase{"server2003", TRUE, 5, 2, 0, true},
-                      PlatformCase{"vista", TRUE, 6, 0, 0, true},
-                      PlatformCase{"win7", TRUE, 6, 1, 1, true},
-                      PlatformCase{"query_fails", FALSE, 0, 0, 0, true}),
-    [](const ::testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(PlatformCase{{"nt4", TRUE, 4, 0, 6}, false},
+                      PlatformCase{{"w2000", TRUE, 5, 0, 4}, false},
+                      PlatformCase{kWindowsXpSp2, false},
+                      PlatformCase{{"xp_sp3", TRUE, 5, 1, 3}, true},
+                      PlatformCase{{"server2003", TRUE, 5, 2, 0}, true},
+                      PlatformCase{{"vista", TRUE, 6, 0, 0}, true},
+                      PlatformCase{kWindows7, true},
+                      PlatformCase{{"query_fails", FALSE, 0, 0, 0}, true}),
+    [](const ::testing::TestParamInfo<PlatformCase>& info) { return std::string(info.param.version.name); });
 
 // Unpatched: the version the system reports (an older one in the legacy test
 // passes, whose Wine prefixes are made to report it).

@@ -1,0 +1,41 @@
+// The whole document sheet in the platform's own common property-sheet UI
+// (Wine's compstui): CommonPropertySheetUIW with a sheet function that hands
+// every request to the plug-in's DocumentPropertySheets, as the driver does
+// for its plug-in. The sheet is modal; once it is up, a callback sees it
+// from inside its message loop, and then a button press closes it.
+#pragma once
+
+#include "host/host_sheet.h"
+#include "platform/oem_interfaces.h"
+
+#include <functional>
+#include <vector>
+
+namespace marlow::host {
+
+struct CompstuiSheetRun {
+    bool bLoaded = false;      // compstui.dll and its entry point were found
+    bool bShown = false;       // the sheet came up and whenShown ran
+    LONG returned = 0;         // what CommonPropertySheetUIW returned
+    DWORD dwResult = 0;        // its result out-value
+    // The requests handed to the plug-in, in order: reason, the record's
+    // version as compstui filled it, and the plug-in's answer.
+    struct Request {
+        WORD reason;
+        WORD version;
+        HRESULT answer;
+    };
+    std::vector<Request> requests;
+};
+
+// records: the sheet's records after CommonUIProp; their module, heap and
+// settings go into the OEMUIPSPARAM the plug-in receives as lParamInit.
+// closeButton: PSBTN_OK or PSBTN_CANCEL.
+CompstuiSheetRun RunCompstuiDocumentSheet(IPrintOemUI2& plugin, HostSheet& records,
+                                          const std::function<void(HWND sheet)>& whenShown,
+                                          int closeButton = PSBTN_CANCEL);
+
+// The texts of the sheet's tabs, in order.
+std::vector<std::wstring> ReadTabTitles(HWND sheet);
+
+}  // namespace marlow::host
