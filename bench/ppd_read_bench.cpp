@@ -87,9 +87,10 @@ void ReadStatements(benchmark::State& state, const std::string& path) {
             return;
         }
         PpdModel model;
+        PpdModelBuilder builder(model);
         PpdByteSource source(ReadPpdFileByte, file);
         PpdReadReport report;
-        ReadPpdStatements(model, source, buffer.get(), report);
+        ReadPpdStatements(builder, source, buffer.get(), report);
         benchmark::DoNotOptimize(model.GetFeatureCount());
         std::fclose(file);
     }

@@ -10,6 +10,9 @@
 
 namespace marlow {
 
+// The group whose features describe the installed hardware.
+inline constexpr char16_t kInstallableOptionsGroup[] = u"InstallableOptions";
+
 constexpr std::int32_t kFirstFeatureCapacity = 32;
 constexpr std::int32_t kFirstConstraintCapacity = 512;
 constexpr std::int32_t kFirstInstallableCapacity = 32;
@@ -32,6 +35,11 @@ struct PpdFeature {
     PpdText groupKeyword;   // the group open at "*OpenUI"; empty outside any
     bool bQuerySeen = false;
     PpdPointerArray<PpdOption> options;
+
+    // Whether the feature was declared in the group "InstallableOptions"
+    // (exact spelling): it then describes installed hardware and is never
+    // marked itself.
+    bool IsInstallable() const { return groupKeyword.EqualsString(kInstallableOptionsGroup); }
 
     std::int32_t GetOptionCount() const { return options.Count(); }
     // Null when the index is out of range.

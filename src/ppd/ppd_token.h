@@ -19,4 +19,10 @@ constexpr std::int32_t kPpdTokenBufferUnits = 1048576;
 bool ReadPpdToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks,
                   std::int32_t* pLength);
 
+// Reads a token without blanks whose text is not kept; false at the end of
+// the input.
+inline bool SkipPpdToken(PpdByteSource& source, char16_t* buffer) {
+    return ReadPpdToken(source, buffer, false, nullptr);
+}
+
 }  // namespace marlow
