@@ -13,29 +13,35 @@ constexpr std::int32_t kMaxTokenLength = kPpdTokenBufferUnits - 1;
 // asterisk, begins a comment only here, where a token would begin; the
 // comment runs to the next line feed or carriage return.
 int SkipToTokenStart(PpdByteSource& source) {
-    bool bInComment = false;
     for (;;) {
-        const int c = source.GetChar();
-        if (c < 0) {
-            return -1;
-        }
-        if (bInComment) {
-            bInComment = c != '\n' && c != '\r';
-            continue;
-        }
-        if (c == '*') {
-            if (source.PeekChar() == '%') {
-                bInComment = true;
-                continue;
+        int first = -1;
+        bool bComment = false;
+        source.TakeWhile([&](int c) {
+            if (c < 0 || c == '*' || c == '%' || LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
+                first = c;
+                return false;
             }
-            return c;
+            return true;
+        });
+        if (first == '*') {
+            if (source.PeekChar() != '%') {
+                return first;
+            }
+            bComment = true;
+        } else if (first == '%') {
+            bComment = true;
         }
-        if (c == '%') {
-            bInComment = true;
-            continue;
+        if (!bComment) {
+            return first;
         }
-        if (LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
-            return c;
+        // The comment's characters, up to and with the line end.
+        bool bEnded = false;
+        source.TakeWhile([&](int c) {
+            bEnded = c < 0;
+            return c >= 0 && c != '\n' && c != '\r';
+        });
+        if (bEnded) {
+            return -1;
         }
     }
 }
@@ -44,13 +50,14 @@ int SkipToTokenStart(PpdByteSource& source) {
 // and line ends are ordinary characters here.
 std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer) {
     std::int32_t length = 0;
-    for (;;) {
-        const int c = source.GetChar();
+    source.TakeWhile([&](int c) {
         if (c < 0 || c == '"' || length == kMaxTokenLength) {
-            return length;
+            return false;
         }
         buffer[length++] = static_cast<char16_t>(c);
-    }
+        return true;
+    });
+    return length;
 }
 
 bool ContinuesPlainToken(int c, bool bAllowBlanks) {
@@ -62,13 +69,14 @@ bool ContinuesPlainToken(int c, bool bAllowBlanks) {
 // the character that finds the buffer full.
 std::int32_t ReadPlainRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
                            bool bAllowBlanks) {
-    for (;;) {
-        const int c = source.GetChar();
+    source.TakeWhile([&](int c) {
         if (c < 0 || !ContinuesPlainToken(c, bAllowBlanks) || length == kMaxTokenLength) {
-            return length;
+            return false;
         }
         buffer[length++] = static_cast<char16_t>(c);
-    }
+        return true;
+    });
+    return length;
 }
 
 }  // namespace

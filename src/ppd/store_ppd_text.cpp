@@ -47,12 +47,12 @@ std::size_t MeasureRawText(const char16_t* raw, bool* pbAscii) {
 void StorePpdText(const char16_t* raw, PpdText& target) {
     bool bAscii = false;
     const std::size_t count = MeasureRawText(raw, &bAscii);
-    if (bAscii) {
-        target.Assign(raw, count < PpdText::kCapacity ? static_cast<std::int32_t>(count)
-                                                      : PpdText::kMaxLength);
-        return;
-    }
     if (count < kLocalBytes) {
+        if (bAscii) {
+            target.Assign(raw, count < PpdText::kCapacity ? static_cast<std::int32_t>(count)
+                                                          : PpdText::kMaxLength);
+            return;
+        }
         char bytes[kLocalBytes];
         CopyLowBytes(raw, count, bytes);
         ConvertInto(bytes, target);
