@@ -182,8 +182,9 @@ void MeasureEvaluation(FileFigures& figures, char16_t* tokenBuffer) {
     // of at least one call, three when it is quick.
     const double once = TimeCall([&] { walked->EvaluateConstraintsByWalk(); }, 0.0, 1);
     figures.walkedSeconds =
-        once > 0.01 ? once
-                    : std::min(once, TimeCall([&] { walked->EvaluateConstraintsByWalk(); }, 0.002, 3));
+        once > 0.01
+            ? once
+            : std::min(once, TimeCall([&] { walked->EvaluateConstraintsByWalk(); }, 0.002, 3));
 }
 
 void CollectPaths(const char* argument, std::vector<std::string>& paths) {
@@ -206,9 +207,9 @@ double Microseconds(double seconds) { return seconds * 1e6; }
 
 void PrintFileLine(const FileFigures& f) {
     std::printf("%8.1f %6d %9.3f %9.3f %6.2f %8.3f %9.3f %10.1f %11.1f %8.1f%s  %s\n",
-                static_cast<double>(f.nBytes) / 1024.0, f.nConstraints, Milliseconds(f.floorSeconds),
-                Milliseconds(f.readSeconds), f.ReadRatio(), Milliseconds(f.indexSeconds),
-                Milliseconds(f.modelSeconds),
+                static_cast<double>(f.nBytes) / 1024.0, f.nConstraints,
+                Milliseconds(f.floorSeconds), Milliseconds(f.readSeconds), f.ReadRatio(),
+                Milliseconds(f.indexSeconds), Milliseconds(f.modelSeconds),
                 Microseconds(f.indexedSeconds), Microseconds(f.walkedSeconds), f.EvaluationRatio(),
                 f.bSameMarks ? "" : "  MARKS DIFFER", f.path.c_str());
 }

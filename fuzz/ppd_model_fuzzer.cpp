@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-
 #include <memory>
 
 #include "ppd/ppd_input.h"
@@ -62,7 +61,8 @@ void CheckModel(const marlow::PpdModel& model) {
 
 // The same input read without the index: evaluations walk the constraints.
 std::unique_ptr<marlow::PpdModel> ReadWithoutIndex(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<char16_t[]> tokenBuffer(new char16_t[marlow::kPpdTokenBufferUnits]);
+    static const std::unique_ptr<char16_t[]> tokenBuffer(
+        new char16_t[marlow::kPpdTokenBufferUnits]);
     marlow::PpdMemoryInput input{data, size, 0};
     std::unique_ptr<marlow::PpdModel> model(new marlow::PpdModel);
     marlow::PpdByteSource source(marlow::ReadPpdMemoryByte, &input);

@@ -30,8 +30,7 @@ PpdReadStop SkipTokens(PpdByteSource& source, char16_t* tokenBuffer, int count) 
 }
 
 // "*?...": one more token the first time; a second query fails the block.
-PpdReadStop ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer,
-                               PpdFeature& feature) {
+PpdReadStop ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
     if (feature.bQuerySeen) {
         return PpdReadStop::kSecondQuery;
     }
@@ -42,8 +41,7 @@ PpdReadStop ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer,
 
 // The feature's own keyword: an option name, then the option's code, which
 // is not kept. The option is counted even when the input ends inside it.
-PpdReadStop ReadOptionStatement(PpdByteSource& source, char16_t* tokenBuffer,
-                                PpdFeature& feature) {
+PpdReadStop ReadOptionStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
     if (!feature.options.MakeRoom()) {
         return PpdReadStop::kOutOfMemory;
     }

@@ -12,12 +12,33 @@ namespace marlow {
 constexpr std::int32_t kLookedAfterFeatureCount = 28;
 
 inline constexpr const char16_t* kLookedAfterFeatureKeywords[kLookedAfterFeatureCount] = {
-    u"*InputSlot",       u"*Resolution",       u"*MediaType",      u"*PageSize",
-    u"*Duplex",          u"*InstalledMemory",  u"*QVTrayUnit",     u"*QVDuplexOption",
-    u"*QVStackerOption", u"*QVCompactFlash",   u"*QVScreens",      u"*QVPureBlack",
-    u"*QVSharpline",     u"*QVToner",          u"*QVImageProtect", u"*QVRendering",
-    u"*QVPressSimulation", u"*QVCMYKMethod",   u"*QVRGBSource",    u"*QVRGBIntent",
-    u"*QVSeparations",   u"*OutputBin",        u"*QVDensity",      u"*QVRotate180Degrees",
-    u"*QVRotate90Degrees", u"*QVStartSide",    u"*QVAutoMonoMode", u"*QVOUTPUTID"};
+    u"*InputSlot",
+    u"*Resolution",
+    u"*MediaType",
+    u"*PageSize",
+    u"*Duplex",
+    u"*InstalledMemory",
+    u"*QVTrayUnit",
+    u"*QVDuplexOption",
+    u"*QVStackerOption",
+    u"*QVCompactFlash",
+    u"*QVScreens",
+    u"*QVPureBlack",
+    u"*QVSharpline",
+    u"*QVToner",
+    u"*QVImageProtect",
+    u"*QVRendering",
+    u"*QVPressSimulation",
+    u"*QVCMYKMethod",
+    u"*QVRGBSource",
+    u"*QVRGBIntent",
+    u"*QVSeparations",
+    u"*OutputBin",
+    u"*QVDensity",
+    u"*QVRotate180Degrees",
+    u"*QVRotate90Degrees",
+    u"*QVStartSide",
+    u"*QVAutoMonoMode",
+    u"*QVOUTPUTID"};
 
 }  // namespace marlow

@@ -84,8 +84,7 @@ PpdReadStop PpdStatementReader::ReadStatement(PpdKeywordCode code) {
     case kPpdModelName:
     case kPpdProduct:
         // One value, not kept.
-        return SkipPpdToken(source_, tokenBuffer_) ? PpdReadStop::kNone
-                                                   : PpdReadStop::kInputEnded;
+        return SkipPpdToken(source_, tokenBuffer_) ? PpdReadStop::kNone : PpdReadStop::kInputEnded;
     default:
         return PpdReadStop::kNone;
     }

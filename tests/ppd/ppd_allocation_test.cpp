@@ -185,8 +185,7 @@ TEST(PpdAllocationTest, WithoutMemoryForTheIndexTheEvaluationWalksWithTheSameMar
         for (const char16_t* option : {u"1Tray", u"None"}) {
             model.SetInstalledOption(u"*QVTrayUnit", option, true);
             reference.model->SetInstalledOption(u"*QVTrayUnit", option, true);
-            EXPECT_EQ(testing::AllMarks(model), testing::AllMarks(*reference.model))
-                << refuseAt;
+            EXPECT_EQ(testing::AllMarks(model), testing::AllMarks(*reference.model)) << refuseAt;
         }
     }
     EXPECT_TRUE(bIndexed);

@@ -57,7 +57,8 @@ void AppendFeatures(Sequence& sequence, int count, bool bInGroup, std::string& t
         const bool bUsual = sequence.Chance(75);
         std::string keyword = PickFeature(sequence);
         if (bUsual) {
-            keyword = std::string(bInGroup ? "*U" : "*F") + static_cast<char>('0' + sequence.Next(3));
+            keyword =
+                std::string(bInGroup ? "*U" : "*F") + static_cast<char>('0' + sequence.Next(3));
         }
         AppendFeature(sequence, keyword, text);
     }
@@ -72,9 +73,9 @@ void AppendConstraints(Sequence& sequence, std::string& text) {
             continue;
         }
         // Mostly from an installable feature to another one, as printers do.
-        const std::string first = sequence.Chance(70)
-                                      ? "*U" + std::string(1, static_cast<char>('0' + sequence.Next(3)))
-                                      : PickFeature(sequence);
+        const std::string first =
+            sequence.Chance(70) ? "*U" + std::string(1, static_cast<char>('0' + sequence.Next(3)))
+                                : PickFeature(sequence);
         const std::string line = "*UIConstraints: " + first + " " + PickOption(sequence) + " " +
                                  PickFeature(sequence) + " " + PickOption(sequence) + "\n";
         written.push_back(line);
@@ -131,11 +132,13 @@ TEST(PpdConstraintIndexTest, GivesTheMarksOfThePlainWalkOnGeneratedModels) {
         ASSERT_TRUE(indexed.model->HasConstraintIndex()) << "seed " << seed;
         ASSERT_FALSE(walked.model->HasConstraintIndex()) << "seed " << seed;
         ASSERT_EQ(AllMarks(*indexed.model), AllMarks(*walked.model))
-            << "seed " << seed << " after reading:\n" << text;
+            << "seed " << seed << " after reading:\n"
+            << text;
         for (int step = 0; step < 8; ++step) {
             ChangeBoth(sequence, *indexed.model, *walked.model);
             ASSERT_EQ(AllMarks(*indexed.model), AllMarks(*walked.model))
-                << "seed " << seed << " step " << step << ":\n" << text;
+                << "seed " << seed << " step " << step << ":\n"
+                << text;
         }
         withSelections += indexed.model->GetInstallableCount() > 0;
         withMarks += AllMarks(*indexed.model).find('1') != std::string::npos;

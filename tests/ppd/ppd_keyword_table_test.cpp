@@ -35,10 +35,23 @@ TEST(PpdKeywordTableTest, FindsTheStatementKeywordsTheReaderActsOn) {
 }
 
 TEST(PpdKeywordTableTest, AnythingElseIsCodeZero) {
-    const char16_t* const others[] = {
-        u"*openui",           u"*OPENUI",    u"*OpenU", u"*OpenUIx", u"OpenUI", u"*NonUIConstraints",
-        u"*DefaultInputSlot", u"*?InputSlot", u"*",     u"!",        u"*\u00FF", u"\uFFFF",
-        u"*UIConstraints ",   u"*Zzz",       u"*CloseU", u"",        u"*\u0000OpenUI"};
+    const char16_t* const others[] = {u"*openui",
+                                      u"*OPENUI",
+                                      u"*OpenU",
+                                      u"*OpenUIx",
+                                      u"OpenUI",
+                                      u"*NonUIConstraints",
+                                      u"*DefaultInputSlot",
+                                      u"*?InputSlot",
+                                      u"*",
+                                      u"!",
+                                      u"*\u00FF",
+                                      u"\uFFFF",
+                                      u"*UIConstraints ",
+                                      u"*Zzz",
+                                      u"*CloseU",
+                                      u"",
+                                      u"*\u0000OpenUI"};
     for (const char16_t* token : others) {
         EXPECT_EQ(LookUpPpdKeyword(token), kPpdUnknown)
             << "expected code 0 for token number " << (&token - others);

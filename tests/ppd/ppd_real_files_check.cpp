@@ -7,6 +7,8 @@
 // run too.
 //
 //   ppd_real_files_check [--seconds N] PATH...     (scripts/check-real-ppds.sh)
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +16,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
@@ -57,7 +57,8 @@ bool CheckFile(const std::string& path) {
         const marlow::PpdFeature* feature =
             model->GetPpdFeature(model->FindFeatureByKeyword(keyword.Text()));
         for (std::int32_t o = 0; feature != nullptr && o < feature->GetOptionCount(); ++o) {
-            model->SetInstalledOption(keyword.Text(), feature->GetPpdOption(o)->keyword.Text(), true);
+            model->SetInstalledOption(keyword.Text(), feature->GetPpdOption(o)->keyword.Text(),
+                                      true);
         }
     }
     static_cast<void>(marlow::LintPpd(bytes));

@@ -15,10 +15,9 @@
 namespace marlow {
 
 const char* const kLintCategories[] = {
-    "short-constraint", "feature-name",      "unclosed-block",    "second-query",
-    "early-end",        "lost-feature",      "jcl-feature",       "undefined-feature",
-    "undefined-option",
-    "same-translation", "missing-feature",   "installable-group"};
+    "short-constraint", "feature-name",     "unclosed-block",  "second-query",
+    "early-end",        "lost-feature",     "jcl-feature",     "undefined-feature",
+    "undefined-option", "same-translation", "missing-feature", "installable-group"};
 const int kLintCategoryCount = sizeof kLintCategories / sizeof kLintCategories[0];
 
 namespace {
@@ -82,7 +81,7 @@ struct PluginReading {
     PpdReadReport report;
     std::vector<std::int64_t> featureLines;     // per model feature
     std::vector<std::int64_t> constraintLines;  // per model constraint
-    std::int64_t nStopStatementLine = 0;         // where the statement that stopped reading began
+    std::int64_t nStopStatementLine = 0;        // where the statement that stopped reading began
 };
 
 PluginReading ReadAsThePlugInDoes(const std::vector<unsigned char>& bytes) {
@@ -127,7 +126,8 @@ PluginReading ReadAsThePlugInDoes(const std::vector<unsigned char>& bytes) {
 class Lint {
 public:
     explicit Lint(const std::vector<unsigned char>& bytes)
-        : lines_(ReadPpdLines(bytes)), reading_(ReadAsThePlugInDoes(bytes)),
+        : lines_(ReadPpdLines(bytes)),
+          reading_(ReadAsThePlugInDoes(bytes)),
           model_(*reading_.pModel) {
         CollectDefinitions();
         MatchFeatures();
@@ -143,8 +143,9 @@ public:
         FindSameTranslations();
         FindMissingFeatures();
         FindInstallableGroup();
-        std::stable_sort(findings_.begin(), findings_.end(),
-                         [](const LintFinding& a, const LintFinding& b) { return a.nLine < b.nLine; });
+        std::stable_sort(
+            findings_.begin(), findings_.end(),
+            [](const LintFinding& a, const LintFinding& b) { return a.nLine < b.nLine; });
         return findings_;
     }
 
@@ -183,8 +184,8 @@ private:
     void MatchFeatures() {
         for (std::size_t f = 0; f < reading_.featureLines.size(); ++f) {
             int match = -1;
-            for (std::size_t i = 0; i < lines_.size() && lines_[i].nLine <= reading_.featureLines[f];
-                 ++i) {
+            for (std::size_t i = 0;
+                 i < lines_.size() && lines_[i].nLine <= reading_.featureLines[f]; ++i) {
                 if (lines_[i].keyword == "*OpenUI") {
                     match = static_cast<int>(i);
                 }
@@ -206,11 +207,15 @@ private:
                 continue;
             }
             const PpdLineStatement* next = i + 1 < lines_.size() ? &lines_[i + 1] : nullptr;
+            const bool bExplained = explainedLines_.count(s.nLine) != 0;
             if (next != nullptr) {
                 explainedLines_.insert(next->nLine);
             }
             const auto found = constraintOfLine_.find(s.nLine);
             if (found == constraintOfLine_.end()) {
+                if (bExplained) {
+                    continue;  // the finding of the statement before says it is lost
+                }
                 Add(s.nLine, "short-constraint",
                     "the plug-in never reads the constraint \"" + Show(s.value) +
                         "\", since the statement before it took its keyword as a token.");
@@ -248,12 +253,15 @@ private:
                 Add(s.nLine, "feature-name",
                     "the plug-in keeps the keyword of feature " + Quote(keyword) + " as " +
                         Quote(FromModel(feature.keyword)) +
-                        ", so it reads none of the feature's options and marks nothing on its item.");
+                        ", so it reads none of the feature's options and marks nothing on its "
+                        "item.");
             } else if (FromModel(feature.translation) != translation) {
                 Add(s.nLine, "feature-name",
                     "the plug-in keeps the translation of feature " + Quote(keyword) + " as " +
-                        Quote(FromModel(feature.translation)) + " instead of " + Quote(translation) +
-                        ", so it does not find the driver's item of that name and marks none of its options.");
+                        Quote(FromModel(feature.translation)) + " instead of " +
+                        Quote(translation) +
+                        ", so it does not find the driver's item of that name and marks none of "
+                        "its options.");
             }
         }
     }
@@ -273,8 +281,8 @@ private:
             if (j < lines_.size() && lines_[j].keyword == "*CloseUI") {
                 continue;
             }
-            std::string message = "the block of feature " + Quote(FromFile(lines_[i].option)) +
-                                  " has no *CloseUI";
+            std::string message =
+                "the block of feature " + Quote(FromFile(lines_[i].option)) + " has no *CloseUI";
             std::size_t close = j;
             while (close < lines_.size() && lines_[close].keyword != "*CloseUI") {
                 ++close;
@@ -328,8 +336,8 @@ private:
                 : "the " + ToUtf8(PpdKeywordTable[report.statementCode].wszKeyword) + " statement";
         if (report.stop == PpdReadStop::kSecondQuery) {
             Add(report.nLine, "second-query",
-                "a second query statement in " + block + " stops the plug-in's reading here: " + lost +
-                    ".");
+                "a second query statement in " + block +
+                    " stops the plug-in's reading here: " + lost + ".");
         } else if (report.stop == PpdReadStop::kOutOfMemory) {
             Add(reading_.nStopStatementLine, "early-end",
                 "the plug-in runs out of memory in " + block + " and stops reading: " + lost + ".");
@@ -346,17 +354,21 @@ private:
             const PpdLineStatement& s = lines_[i];
             if (s.keyword == "*JCLOpenUI" && s.nLine < StopLine()) {
                 Add(s.nLine, "jcl-feature",
-                    "the plug-in reads only *OpenUI blocks, so feature " + Quote(FromFile(s.option)) +
-                        ", declared with *JCLOpenUI, is not in its model and its item gets no marks.");
+                    "the plug-in reads only *OpenUI blocks, so feature " +
+                        Quote(FromFile(s.option)) +
+                        ", declared with *JCLOpenUI, is not in its model and its item gets no "
+                        "marks.");
                 continue;
             }
-            if (s.keyword != "*OpenUI" || s.nLine > StopLine() || readOpenUIs_.count(static_cast<int>(i)) != 0 ||
+            if (s.keyword != "*OpenUI" || s.nLine > StopLine() ||
+                readOpenUIs_.count(static_cast<int>(i)) != 0 ||
                 explainedLines_.count(s.nLine) != 0) {
                 continue;
             }
             Add(s.nLine, "lost-feature",
                 "the plug-in takes the *OpenUI keyword of feature " + Quote(FromFile(s.option)) +
-                    " as a token of the statement before it, so the feature is not in its model and "
+                    " as a token of the statement before it, so the feature is not in its model "
+                    "and "
                     "its item gets no marks.");
         }
     }
@@ -409,7 +421,8 @@ private:
                             "options " + Quote(FromModel(first.keyword)) + " and " +
                                 Quote(FromModel(later.keyword)) + " of " +
                                 Quote(FromModel(feature.keyword)) + " both read " +
-                                Quote(FromModel(first.translation)) + ", so the plug-in shows the mark of " +
+                                Quote(FromModel(first.translation)) +
+                                ", so the plug-in shows the mark of " +
                                 Quote(FromModel(first.keyword)) + " for both and option " +
                                 Quote(FromModel(later.keyword)) + " is never marked on its own.");
                     }
@@ -432,7 +445,8 @@ private:
             }
             Add(0, "missing-feature",
                 "the plug-in looks after feature " + Quote(text) +
-                    (bInFile ? ", which it does not read from this file" : ", which this file does not have") +
+                    (bInFile ? ", which it does not read from this file"
+                             : ", which this file does not have") +
                     ", so it marks nothing on that item.");
         }
     }
@@ -453,8 +467,9 @@ private:
                 name.pop_back();
             }
             std::string lower = name;
-            std::transform(lower.begin(), lower.end(), lower.begin(),
-                           [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+            std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+                return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            });
             if (lower != "installableoptions") {
                 continue;
             }
@@ -462,12 +477,16 @@ private:
             if (name != "InstallableOptions") {
                 Add(s.nLine, "installable-group",
                     "the group " + Quote(FromFile(name)) +
-                        " is spelt in another case than \"InstallableOptions\", so the plug-in takes "
-                        "none of its features as installed hardware and their settings mark nothing.");
+                        " is spelt in another case than \"InstallableOptions\", so the plug-in "
+                        "takes "
+                        "none of its features as installed hardware and their settings mark "
+                        "nothing.");
             } else if (!bInstallables) {
                 Add(s.nLine, "installable-group",
-                    "the plug-in takes none of the features of group \"InstallableOptions\" as installed "
-                    "hardware (it keeps the group's name with blanks, or their blocks do not end), so "
+                    "the plug-in takes none of the features of group \"InstallableOptions\" as "
+                    "installed "
+                    "hardware (it keeps the group's name with blanks, or their blocks do not end), "
+                    "so "
                     "their settings mark nothing.");
             }
         }
