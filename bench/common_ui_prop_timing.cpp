@@ -5,14 +5,14 @@
 // nothing.
 //
 //   common_ui_prop_timing [REPEATS [PPD...]]
+#include "host/plugin_session.h"
+#include "large_ppd_generator.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include "host/plugin_session.h"
-#include "large_ppd_generator.h"
 
 namespace marlow::bench {
 namespace {
@@ -55,9 +55,8 @@ void TimePpd(const char* label, const std::wstring& ppdPath, int repeats) {
         first.push_back(TimeOnePair(session));
         later.push_back(TimeOnePair(session));
     }
-    std::printf(
-        "%-28s first sheet of an object %9.2f ms   later sheets %9.2f ms   (median of %d)\n", label,
-        Median(first), Median(later), repeats);
+    std::printf("%-28s first sheet of an object %9.2f ms   later sheets %9.2f ms   (median of %d)\n",
+                label, Median(first), Median(later), repeats);
 }
 
 std::wstring WriteLargePpd() {
@@ -78,18 +77,16 @@ std::wstring WriteLargePpd() {
 
 int wmain(int argc, wchar_t** argv) {
     const int repeats = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring path = argv[i];
+        const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+        marlow::bench::TimePpd(std::string(name.begin(), name.end()).c_str(), path, repeats);
+    }
     if (argc > 2) {
-        for (int i = 2; i < argc; ++i) {
-            const std::wstring path = argv[i];
-            const std::string label(
-                path.begin() + static_cast<std::ptrdiff_t>(path.find_last_of(L"\\/") + 1),
-                path.end());
-            marlow::bench::TimePpd(label.c_str(), path, repeats);
-        }
         return 0;
     }
-    marlow::bench::TimePpd("sample (marlow-c.ppd)",
-                           marlow::host::GetProgramDirectory() + L"marlow-c.ppd", repeats);
+    marlow::bench::TimePpd("sample (marlow-c.ppd)", marlow::host::GetProgramDirectory() + L"marlow-c.ppd",
+                           repeats);
     const std::wstring large = marlow::bench::WriteLargePpd();
     marlow::bench::TimePpd("large generated (2.1 MB)", large, std::min(repeats, 3));
     DeleteFileW(large.c_str());

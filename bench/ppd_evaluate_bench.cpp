@@ -21,10 +21,9 @@ std::unique_ptr<PpdModel> ReadText(const std::string& text) {
 
 std::unique_ptr<PpdModel> ReadSample() {
     std::unique_ptr<PpdModel> model;
-    std::FILE* file = std::fopen(MARLOW_SAMPLES "/marlow-c.ppd", "r");
-    if (file != nullptr) {
-        model = ReadPpdModel(ReadPpdFileByte, file);
-        std::fclose(file);
+    const UniqueCFile file(std::fopen(MARLOW_SAMPLES "/marlow-c.ppd", "r"));
+    if (file) {
+        model = ReadPpdModel(ReadPpdFileByte, file.Get());
     }
     return model;
 }

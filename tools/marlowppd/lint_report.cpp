@@ -35,16 +35,21 @@ void WriteQuotedUtf8(ReportWriter& writer, const std::string& text) {
     writer.WriteQuoted(units.data(), static_cast<std::int32_t>(units.size()));
 }
 
+// The finding's line, or the given word for the file as a whole.
+void WriteLine(ReportWriter& writer, const LintFinding& finding, const char* wholeFile) {
+    if (finding.nLine > 0) {
+        writer.WriteDecimal(finding.nLine);
+    } else {
+        writer.WriteAscii(wholeFile);
+    }
+}
+
 }  // namespace
 
 void PrintLintText(const std::vector<LintFinding>& findings, std::FILE* out) {
     ReportWriter writer(out);
     for (const LintFinding& finding : findings) {
-        if (finding.nLine > 0) {
-            writer.WriteDecimal(finding.nLine);
-        } else {
-            writer.WriteAscii("-");
-        }
+        WriteLine(writer, finding, "-");
         writer.WriteAscii(": ");
         writer.WriteAscii(finding.category);
         writer.WriteAscii(": ");
@@ -59,11 +64,7 @@ void PrintLintJson(const std::vector<LintFinding>& findings, std::FILE* out) {
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const LintFinding& finding = findings[i];
         writer.WriteAscii(i == 0 ? "\n  {\"line\": " : ",\n  {\"line\": ");
-        if (finding.nLine > 0) {
-            writer.WriteDecimal(finding.nLine);
-        } else {
-            writer.WriteAscii("null");
-        }
+        WriteLine(writer, finding, "null");
         writer.WriteAscii(", \"category\": \"");
         writer.WriteAscii(finding.category);
         writer.WriteAscii("\", \"message\": ");
