@@ -20,7 +20,8 @@ void Require(bool bHolds) {
     }
 }
 
-void CheckText(const marlow::PpdText& text) {
+template <typename Text>
+void CheckText(const Text& text) {
     Require(text.Length() >= 0 && text.Length() <= marlow::PpdText::kMaxLength);
     Require(text.Text()[text.Length()] == 0);
 }
@@ -55,6 +56,8 @@ void CheckModel(const marlow::PpdModel& model) {
     for (std::int32_t i = 0; i < model.GetConstraintCount(); ++i) {
         const marlow::UiConstraint& constraint = *model.GetUiConstraint(i);
         CheckText(constraint.firstFeature);
+        CheckText(constraint.firstOption);
+        CheckText(constraint.secondFeature);
         CheckText(constraint.secondOption);
     }
 }

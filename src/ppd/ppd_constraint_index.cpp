@@ -23,6 +23,11 @@ std::unique_ptr<T[]> AllocateArray(std::int64_t count, T initial) noexcept {
     return array;
 }
 
+std::int32_t Find(const PpdTextIdTable& table, const PpdConstraintText& text,
+                  std::int32_t tag) noexcept {
+    return table.Find(text.Text(), text.Length(), tag);
+}
+
 // The feature keywords numbered, equal keywords alike, and the two feature
 // keywords of each constraint by those numbers (-1: no feature has it).
 struct KeywordNumbers {
@@ -50,8 +55,9 @@ struct KeywordNumbers {
             pOfSelections[s] = table.Find(installables.At(s)->keyword, 0);
         }
         for (std::int32_t c = 0; c < constraints.Count(); ++c) {
-            pFirstOfConstraints[c] = table.Find(constraints.At(c)->firstFeature, 0);
-            pSecondOfConstraints[c] = table.Find(constraints.At(c)->secondFeature, 0);
+            const UiConstraint& constraint = *constraints.At(c);
+            pFirstOfConstraints[c] = Find(table, constraint.firstFeature, 0);
+            pSecondOfConstraints[c] = Find(table, constraint.secondFeature, 0);
         }
         return true;
     }
@@ -162,7 +168,7 @@ std::unique_ptr<PpdConstraintIndex> PpdConstraintIndex::Build(
         if (deciding < 0 || numbers.pOfSelections[deciding] != first) {
             continue;
         }
-        const std::int32_t list = lists.Find(constraints.At(c)->secondOption, second);
+        const std::int32_t list = Find(lists, constraints.At(c)->secondOption, second);
         listOfConstraint[c] = list;
         if (list >= 0) {
             ++index->pListStarts_[list + 1];
@@ -172,7 +178,7 @@ std::unique_ptr<PpdConstraintIndex> PpdConstraintIndex::Build(
         index->pListStarts_[l + 1] += index->pListStarts_[l];
     }
     const std::int32_t rulingCount = index->pListStarts_[lists.Count()];
-    index->ppRulingOptions_ = AllocateArray<const PpdText*>(rulingCount, nullptr);
+    index->ppRulingOptions_ = AllocateArray<const PpdConstraintText*>(rulingCount, nullptr);
     std::unique_ptr<std::int32_t[]> filled = AllocateArray<std::int32_t>(lists.Count(), 0);
     if (!index->ppRulingOptions_ || !filled) {
         return nullptr;

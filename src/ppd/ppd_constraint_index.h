@@ -50,7 +50,7 @@ private:
     // ends the last list.
     std::unique_ptr<std::int32_t[]> pListStarts_;
     // The first option keywords of the constraints, grouped by list.
-    std::unique_ptr<const PpdText*[]> ppRulingOptions_;
+    std::unique_ptr<const PpdConstraintText*[]> ppRulingOptions_;
 };
 
 }  // namespace marlow

@@ -53,13 +53,10 @@ bool PpdModelBuilder::FinishFeature(bool bBlockClosed) noexcept {
     return model_.features_.Add(std::move(feature));
 }
 
-UiConstraint* PpdModelBuilder::AddConstraint() noexcept {
-    if (!model_.constraints_.MakeRoom()) {
-        return nullptr;
-    }
-    std::unique_ptr<UiConstraint> created(new (std::nothrow) UiConstraint);
-    UiConstraint* constraint = created.get();
-    return model_.constraints_.Add(std::move(created)) ? constraint : nullptr;
+bool PpdModelBuilder::StartConstraint() noexcept { return model_.constraints_.MakeRoom(); }
+
+bool PpdModelBuilder::AddConstraint(const PpdText (&texts)[4]) noexcept {
+    return model_.constraints_.Add(UiConstraint::Create(texts));
 }
 
 }  // namespace marlow

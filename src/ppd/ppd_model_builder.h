@@ -33,9 +33,13 @@ public:
     // of memory for that selection: the feature is then dropped.
     [[nodiscard]] bool FinishFeature(bool bBlockClosed) noexcept;
 
-    // A new constraint, counted at once with empty texts for the reader to
-    // fill. Null for want of memory.
-    [[nodiscard]] UiConstraint* AddConstraint() noexcept;
+    // Room for a constraint in the model, made before its tokens are read.
+    // False for want of memory.
+    [[nodiscard]] bool StartConstraint() noexcept;
+
+    // Counts a constraint with the four texts, those it did not get empty.
+    // False for want of memory.
+    [[nodiscard]] bool AddConstraint(const PpdText (&texts)[4]) noexcept;
 
 private:
     [[nodiscard]] bool AddInstallableSelection(const PpdFeature& feature) noexcept;

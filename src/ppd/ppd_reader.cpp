@@ -51,18 +51,18 @@ PpdReadStop PpdStatementReader::ReadFeatureStatement() {
 // "*UIConstraints": always four value tokens, wherever they stand. The
 // constraint is counted with the texts it got, empty ones for the rest.
 PpdReadStop PpdStatementReader::ReadConstraintStatement() {
-    UiConstraint* constraint = builder_.AddConstraint();
-    if (constraint == nullptr) {
+    if (!builder_.StartConstraint()) {
         return PpdReadStop::kOutOfMemory;
     }
-    PpdText* const targets[] = {&constraint->firstFeature, &constraint->firstOption,
-                                &constraint->secondFeature, &constraint->secondOption};
-    for (PpdText* target : targets) {
-        if (!ReadValueToken(source_, tokenBuffer_, *target)) {
-            return PpdReadStop::kInputEnded;
+    PpdText texts[4];
+    PpdReadStop stop = PpdReadStop::kNone;
+    for (PpdText& text : texts) {
+        if (!ReadValueToken(source_, tokenBuffer_, text)) {
+            stop = PpdReadStop::kInputEnded;
+            break;
         }
     }
-    return PpdReadStop::kNone;
+    return builder_.AddConstraint(texts) ? stop : PpdReadStop::kOutOfMemory;
 }
 
 PpdReadStop PpdStatementReader::ReadStatement(PpdKeywordCode code) {

@@ -32,22 +32,23 @@ bool PpdTextIdTable::Allocate(std::int32_t maxTexts) noexcept {
     return true;
 }
 
-std::uint32_t PpdTextIdTable::Hash(const PpdText& text, std::int32_t tag) noexcept {
+std::uint32_t PpdTextIdTable::Hash(const char16_t* units, std::int32_t length,
+                                   std::int32_t tag) noexcept {
     // FNV-1a over the code units, then the tag.
     std::uint32_t hash = 2166136261u;
-    const char16_t* units = text.Text();
-    for (std::int32_t i = 0; i < text.Length(); ++i) {
+    for (std::int32_t i = 0; i < length; ++i) {
         hash = (hash ^ units[i]) * 16777619u;
     }
     hash = (hash ^ static_cast<std::uint32_t>(tag)) * 16777619u;
     return hash ^ (hash >> 15);
 }
 
-std::uint32_t PpdTextIdTable::Probe(const PpdText& text, std::int32_t tag) const noexcept {
-    std::uint32_t slot = Hash(text, tag) & nMask_;
+std::uint32_t PpdTextIdTable::Probe(const char16_t* units, std::int32_t length,
+                                    std::int32_t tag) const noexcept {
+    std::uint32_t slot = Hash(units, length, tag) & nMask_;
     for (;;) {
         const std::int32_t id = pSlots_[slot];
-        if (id < 0 || (pTags_[id] == tag && ppTexts_[id]->Equals(text))) {
+        if (id < 0 || (pTags_[id] == tag && ppTexts_[id]->Equals(units, length))) {
             return slot;
         }
         slot = (slot + 1) & nMask_;
@@ -58,7 +59,7 @@ std::int32_t PpdTextIdTable::FindOrAdd(const PpdText& text, std::int32_t tag) no
     if (!pSlots_) {
         return -1;
     }
-    const std::uint32_t slot = Probe(text, tag);
+    const std::uint32_t slot = Probe(text.Text(), text.Length(), tag);
     if (pSlots_[slot] >= 0) {
         return pSlots_[slot];
     }
@@ -71,8 +72,9 @@ std::int32_t PpdTextIdTable::FindOrAdd(const PpdText& text, std::int32_t tag) no
     return nCount_++;
 }
 
-std::int32_t PpdTextIdTable::Find(const PpdText& text, std::int32_t tag) const noexcept {
-    return pSlots_ ? pSlots_[Probe(text, tag)] : -1;
+std::int32_t PpdTextIdTable::Find(const char16_t* units, std::int32_t length,
+                                  std::int32_t tag) const noexcept {
+    return pSlots_ ? pSlots_[Probe(units, length, tag)] : -1;
 }
 
 }  // namespace marlow

@@ -25,15 +25,20 @@ public:
     // outlive the table.
     std::int32_t FindOrAdd(const PpdText& text, std::int32_t tag) noexcept;
     // The number, or -1 when the text with the tag was never added.
-    std::int32_t Find(const PpdText& text, std::int32_t tag) const noexcept;
+    std::int32_t Find(const PpdText& text, std::int32_t tag) const noexcept {
+        return Find(text.Text(), text.Length(), tag);
+    }
+    std::int32_t Find(const char16_t* units, std::int32_t length, std::int32_t tag) const noexcept;
 
     std::int32_t Count() const noexcept { return nCount_; }
 
 private:
-    static std::uint32_t Hash(const PpdText& text, std::int32_t tag) noexcept;
+    static std::uint32_t Hash(const char16_t* units, std::int32_t length,
+                              std::int32_t tag) noexcept;
     // The slot that holds the text with the tag, or the empty slot where it
     // belongs.
-    std::uint32_t Probe(const PpdText& text, std::int32_t tag) const noexcept;
+    std::uint32_t Probe(const char16_t* units, std::int32_t length,
+                        std::int32_t tag) const noexcept;
 
     std::unique_ptr<std::int32_t[]> pSlots_;  // -1 empty, else a number
     std::unique_ptr<const PpdText*[]> ppTexts_;

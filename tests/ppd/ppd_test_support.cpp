@@ -46,6 +46,8 @@ std::string Show(const char16_t* units, std::int32_t count) {
 
 std::string Show(const PpdText& text) { return Show(text.Text(), text.Length()); }
 
+std::string Show(const PpdConstraintText& text) { return Show(text.Text(), text.Length()); }
+
 const PpdFeature& FeatureNamed(const PpdModel& model, const char16_t* keyword) {
     static const PpdFeature kMissing;
     const PpdFeature* feature = model.GetPpdFeature(model.FindFeatureByKeyword(keyword));

@@ -25,6 +25,7 @@ ReadResult ReadPpdTextWithoutIndex(const std::string& bytes);
 
 // The text with every unit below 0x80 as itself and every other as \uXXXX.
 std::string Show(const PpdText& text);
+std::string Show(const PpdConstraintText& text);
 std::string Show(const char16_t* units, std::int32_t count);
 
 // The feature with the keyword; fails the test when there is none.

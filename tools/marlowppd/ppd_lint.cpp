@@ -58,6 +58,9 @@ std::string ToUtf8(const std::u16string& text) {
 }
 
 std::u16string FromModel(const PpdText& text) { return std::u16string(text.Text(), text.Length()); }
+std::u16string FromModel(const PpdConstraintText& text) {
+    return std::u16string(text.Text(), text.Length());
+}
 
 // The file's bytes through the same code page as the plug-in, cut like the
 // plug-in's texts.
