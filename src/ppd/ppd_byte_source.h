@@ -64,7 +64,7 @@ public:
             } else {
                 c &= 0xFF;
                 ++bytes;
-                lineFeeds += c == '\n';
+                lineFeeds += c == '\n' ? 1 : 0;
             }
             if (!step(c)) {
                 break;

@@ -14,12 +14,6 @@
 
 namespace marlow {
 
-const char* const kLintCategories[] = {
-    "short-constraint", "feature-name",     "unclosed-block",  "second-query",
-    "early-end",        "lost-feature",     "jcl-feature",     "undefined-feature",
-    "undefined-option", "same-translation", "missing-feature", "installable-group"};
-const int kLintCategoryCount = sizeof kLintCategories / sizeof kLintCategories[0];
-
 namespace {
 
 // ---- texts -----------------------------------------------------------------

@@ -16,10 +16,6 @@ struct LintFinding {
     std::string message;   // one sentence, UTF-8
 };
 
-// The categories, in the order the lint looks for them.
-extern const char* const kLintCategories[];
-extern const int kLintCategoryCount;
-
 // The findings for the file's bytes (as fgetc delivers them), by line.
 std::vector<LintFinding> LintPpd(const std::vector<unsigned char>& bytes);
 
