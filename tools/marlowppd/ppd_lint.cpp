@@ -295,7 +295,7 @@ private:
                 message += ", so the plug-in reads it on to the *CloseUI on line " +
                            std::to_string(lines_[close].nLine);
             } else {
-                message += ", so the plug-in reads it on to the end of the file and stops there";
+                message += ", so the plug-in takes the rest of the file as part of the block";
             }
             if (!lost.empty()) {
                 message += " and loses feature";
