@@ -251,6 +251,19 @@ void PrintSummary(std::vector<FileFigures> files) {
     std::printf("total evaluation indexed %.1f ms, plain walk %.1f ms: speedup %.0f\n",
                 Milliseconds(indexedTotal), Milliseconds(walkedTotal), walkedTotal / indexedTotal);
 
+    std::vector<double> ratios;
+    for (const FileFigures& f : files) {
+        ratios.push_back(f.ReadRatio());
+    }
+    std::sort(ratios.begin(), ratios.end());
+    const auto percentile = [&](double p) {
+        return ratios[static_cast<std::size_t>(p * static_cast<double>(ratios.size() - 1))];
+    };
+    const std::size_t overTwice = static_cast<std::size_t>(
+        ratios.end() - std::upper_bound(ratios.begin(), ratios.end(), 2.0));
+    std::printf(
+        "reading ratio per file: median %.2f, 90th percentile %.2f, 99th %.2f; %zu files over 2\n",
+        percentile(0.5), percentile(0.9), percentile(0.99), overTwice);
     PrintHeader();
     std::printf("median file by reading ratio:\n");
     PrintFileLine(MedianBy(files, [](const FileFigures& f) { return f.ReadRatio(); }));
