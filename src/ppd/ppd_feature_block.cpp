@@ -94,7 +94,8 @@ PpdReadStop ReadFeatureBlock(PpdByteSource& source, char16_t* tokenBuffer, PpdFe
     PpdReadStop stop = SkipTokens(source, tokenBuffer, 1);
     bool bClosed = false;
     while (stop == PpdReadStop::kNone && !bClosed) {
-        if (!ReadPpdToken(source, tokenBuffer, false, nullptr)) {
+        // Only looked up and compared: a prefix tells them apart.
+        if (!ReadPpdTokenPrefix(source, tokenBuffer)) {
             return PpdReadStop::kInputEnded;
         }
         stop = ReadBlockStatement(source, tokenBuffer, feature, &bClosed);

@@ -19,7 +19,7 @@ PpdStatementReader::PpdStatementReader(PpdModelBuilder& builder, PpdByteSource& 
     : builder_(builder), source_(source), tokenBuffer_(tokenBuffer) {}
 
 bool PpdStatementReader::ReadKeyword(PpdKeywordCode* pCode) {
-    if (!ReadPpdToken(source_, tokenBuffer_, false, nullptr)) {
+    if (!ReadPpdTokenPrefix(source_, tokenBuffer_)) {
         return false;
     }
     *pCode = LookUpPpdKeyword(tokenBuffer_);

@@ -1,12 +1,32 @@
 #include "ppd/ppd_token.h"
 
 #include "ppd/ppd_char_class.h"
+#include "ppd/ppd_keyword_table.h"
+#include "ppd/ppd_text.h"
 
 namespace marlow {
 
 namespace {
 
 constexpr std::int32_t kMaxTokenLength = kPpdTokenBufferUnits - 1;
+
+constexpr bool IsLongerThanEveryKeyword(std::int32_t units) {
+    for (const PpdKeywordRow& row : PpdKeywordTable) {
+        std::int32_t length = 0;
+        while (row.wszKeyword[length] != 0) {
+            ++length;
+        }
+        if (length >= units) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(kPpdTokenPrefixUnits > PpdText::kMaxLength,
+              "a kept prefix must not equal a text of the model unless the token does");
+static_assert(IsLongerThanEveryKeyword(kPpdTokenPrefixUnits),
+              "a kept prefix must not equal a keyword unless the token does");
 
 // Skips blanks and comments. Answers the first character of the next token,
 // or -1 at the end of the input. A percent sign, alone or right after an
@@ -47,14 +67,18 @@ int SkipToTokenStart(PpdByteSource& source) {
 }
 
 // Everything up to the next double quote, which is consumed; blanks, colons
-// and line ends are ordinary characters here.
-std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer) {
+// and line ends are ordinary characters here. Only the first storeUnits
+// characters go into the buffer; the length counts them all.
+std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer, std::int32_t storeUnits) {
     std::int32_t length = 0;
     source.TakeWhile([&](int c) {
         if (c < 0 || c == '"' || length == kMaxTokenLength) {
             return false;
         }
-        buffer[length++] = static_cast<char16_t>(c);
+        if (length < storeUnits) {
+            buffer[length] = static_cast<char16_t>(c);
+        }
+        ++length;
         return true;
     });
     return length;
@@ -66,38 +90,52 @@ bool ContinuesPlainToken(int c, bool bAllowBlanks) {
 }
 
 // The first other character ends the token and is consumed with it; so is
-// the character that finds the buffer full.
+// the character that finds the buffer full. Stores like ReadQuotedRest.
 std::int32_t ReadPlainRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           bool bAllowBlanks) {
+                           bool bAllowBlanks, std::int32_t storeUnits) {
     source.TakeWhile([&](int c) {
         if (c < 0 || !ContinuesPlainToken(c, bAllowBlanks) || length == kMaxTokenLength) {
             return false;
         }
-        buffer[length++] = static_cast<char16_t>(c);
+        if (length < storeUnits) {
+            buffer[length] = static_cast<char16_t>(c);
+        }
+        ++length;
         return true;
     });
     return length;
+}
+
+// The token's full length; the buffer holds its first storeUnits characters
+// and a zero.
+bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::int32_t storeUnits,
+               std::int32_t* pLength) {
+    std::int32_t length = 0;
+    const int first = SkipToTokenStart(source);
+    if (first >= 0) {
+        if (first == '"') {
+            length = ReadQuotedRest(source, buffer, storeUnits);
+        } else {
+            buffer[0] = static_cast<char16_t>(first);
+            length = ReadPlainRest(source, buffer, 1, bAllowBlanks, storeUnits);
+        }
+    }
+    buffer[length < storeUnits ? length : storeUnits] = 0;
+    if (pLength != nullptr) {
+        *pLength = length;
+    }
+    return first >= 0;
 }
 
 }  // namespace
 
 bool ReadPpdToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks,
                   std::int32_t* pLength) {
-    std::int32_t length = 0;
-    const int first = SkipToTokenStart(source);
-    if (first >= 0) {
-        if (first == '"') {
-            length = ReadQuotedRest(source, buffer);
-        } else {
-            buffer[0] = static_cast<char16_t>(first);
-            length = ReadPlainRest(source, buffer, 1, bAllowBlanks);
-        }
-    }
-    buffer[length] = 0;
-    if (pLength != nullptr) {
-        *pLength = length;
-    }
-    return first >= 0;
+    return ReadToken(source, buffer, bAllowBlanks, kMaxTokenLength, pLength);
+}
+
+bool ReadPpdTokenPrefix(PpdByteSource& source, char16_t* buffer) {
+    return ReadToken(source, buffer, false, kPpdTokenPrefixUnits, nullptr);
 }
 
 }  // namespace marlow
