@@ -66,13 +66,15 @@ int SkipToTokenStart(PpdByteSource& source) {
     }
 }
 
-// Everything up to the next double quote, which is consumed; blanks, colons
-// and line ends are ordinary characters here. Only the first storeUnits
-// characters go into the buffer; the length counts them all.
-std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer, std::int32_t storeUnits) {
-    std::int32_t length = 0;
+// Takes the token's characters from length on until ends(c) says the token
+// is over or the input ends; the character that ends it, and the one that
+// finds the buffer full, are consumed and not stored. Only the first
+// storeUnits characters go into the buffer; the length counts them all.
+template <typename Ends>
+std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
+                           std::int32_t storeUnits, Ends ends) {
     source.TakeWhile([&](int c) {
-        if (c < 0 || c == '"' || length == kMaxTokenLength) {
+        if (c < 0 || ends(c) || length == kMaxTokenLength) {
             return false;
         }
         if (length < storeUnits) {
@@ -89,23 +91,6 @@ bool ContinuesPlainToken(int c, bool bAllowBlanks) {
            (bAllowBlanks && (c == '\t' || c == ' '));
 }
 
-// The first other character ends the token and is consumed with it; so is
-// the character that finds the buffer full. Stores like ReadQuotedRest.
-std::int32_t ReadPlainRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           bool bAllowBlanks, std::int32_t storeUnits) {
-    source.TakeWhile([&](int c) {
-        if (c < 0 || !ContinuesPlainToken(c, bAllowBlanks) || length == kMaxTokenLength) {
-            return false;
-        }
-        if (length < storeUnits) {
-            buffer[length] = static_cast<char16_t>(c);
-        }
-        ++length;
-        return true;
-    });
-    return length;
-}
-
 // The token's full length; the buffer holds its first storeUnits characters
 // and a zero.
 bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::int32_t storeUnits,
@@ -114,10 +99,15 @@ bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::
     const int first = SkipToTokenStart(source);
     if (first >= 0) {
         if (first == '"') {
-            length = ReadQuotedRest(source, buffer, storeUnits);
+            // Up to the next double quote: blanks, colons and line ends are
+            // ordinary characters here.
+            length = ReadTokenRest(source, buffer, 0, storeUnits, [](int c) { return c == '"'; });
         } else {
+            // Up to the first blank or delimiter.
             buffer[0] = static_cast<char16_t>(first);
-            length = ReadPlainRest(source, buffer, 1, bAllowBlanks, storeUnits);
+            length = ReadTokenRest(source, buffer, 1, storeUnits, [bAllowBlanks](int c) {
+                return !ContinuesPlainToken(c, bAllowBlanks);
+            });
         }
     }
     buffer[length < storeUnits ? length : storeUnits] = 0;
