@@ -1,9 +1,10 @@
 // How long the driver waits for the plug-in when a document sheet opens: one
 // counting call and one filling call of CommonUIProp, on the sample PPD and
-// on the large generated one. Runs under Wine (or on Windows) against the
-// built marlowui.dll; prints medians, it asserts nothing.
+// on the large generated one, or on the PPD files given. Runs under Wine (or
+// on Windows) against the built marlowui.dll; prints medians, it asserts
+// nothing.
 //
-//   common_ui_prop_timing [REPEATS]
+//   common_ui_prop_timing [REPEATS [PPD...]]
 #include "host/plugin_session.h"
 #include "large_ppd_generator.h"
 #include "platform/unique_c_file.h"
@@ -74,8 +75,16 @@ std::wstring WriteLargePpd() {
 }  // namespace
 }  // namespace marlow::bench
 
-int main(int argc, char** argv) {
-    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+int wmain(int argc, wchar_t** argv) {
+    const int repeats = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring path = argv[i];
+        const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+        marlow::bench::TimePpd(std::string(name.begin(), name.end()).c_str(), path, repeats);
+    }
+    if (argc > 2) {
+        return 0;
+    }
     marlow::bench::TimePpd("sample (marlow-c.ppd)", marlow::host::GetProgramDirectory() + L"marlow-c.ppd",
                            repeats);
     const std::wstring large = marlow::bench::WriteLargePpd();

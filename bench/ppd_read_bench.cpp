@@ -24,10 +24,9 @@ const std::string& LargePath() {
     static const std::string path = [] {
         const std::string target = std::string(MARLOW_BENCH_WORK_DIR) + "/large.ppd";
         const std::string text = GeneratePpd(kLargePpdShape);
-        std::FILE* file = std::fopen(target.c_str(), "wb");
-        if (file != nullptr) {
-            std::fwrite(text.data(), 1, text.size(), file);
-            std::fclose(file);
+        const UniqueCFile file(std::fopen(target.c_str(), "wb"));
+        if (file) {
+            std::fwrite(text.data(), 1, text.size(), file.Get());
         }
         return target;
     }();
@@ -35,29 +34,26 @@ const std::string& LargePath() {
 }
 
 std::int64_t FileSize(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    const UniqueCFile file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
         return 0;
     }
-    std::fseek(file, 0, SEEK_END);
-    const long size = std::ftell(file);
-    std::fclose(file);
-    return size;
+    std::fseek(file.Get(), 0, SEEK_END);
+    return std::ftell(file.Get());
 }
 
 void FgetcFloor(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (file == nullptr) {
+        const UniqueCFile file(std::fopen(path.c_str(), "r"));
+        if (!file) {
             state.SkipWithError("cannot open");
             return;
         }
         int sum = 0;
-        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        for (int c = std::fgetc(file.Get()); c != EOF; c = std::fgetc(file.Get())) {
             sum += c;
         }
         benchmark::DoNotOptimize(sum);
-        std::fclose(file);
     }
     state.SetBytesProcessed(state.iterations() * FileSize(path));
 }
@@ -65,14 +61,13 @@ void FgetcFloor(benchmark::State& state, const std::string& path) {
 // ReadPpdModel as the plug-in calls it: reading, then one evaluation.
 void ReadModel(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (file == nullptr) {
+        const UniqueCFile file(std::fopen(path.c_str(), "r"));
+        if (!file) {
             state.SkipWithError("cannot open");
             return;
         }
-        std::unique_ptr<PpdModel> model = ReadPpdModel(ReadPpdFileByte, file);
+        std::unique_ptr<PpdModel> model = ReadPpdModel(ReadPpdFileByte, file.Get());
         benchmark::DoNotOptimize(model->GetFeatureCount());
-        std::fclose(file);
     }
     state.SetBytesProcessed(state.iterations() * FileSize(path));
 }
@@ -81,17 +76,17 @@ void ReadModel(benchmark::State& state, const std::string& path) {
 void ReadStatements(benchmark::State& state, const std::string& path) {
     std::unique_ptr<char16_t[]> buffer(new char16_t[kPpdTokenBufferUnits]);
     for (auto _ : state) {
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (file == nullptr) {
+        const UniqueCFile file(std::fopen(path.c_str(), "r"));
+        if (!file) {
             state.SkipWithError("cannot open");
             return;
         }
         PpdModel model;
-        PpdByteSource source(ReadPpdFileByte, file);
+        PpdModelBuilder builder(model);
+        PpdByteSource source(ReadPpdFileByte, file.Get());
         PpdReadReport report;
-        ReadPpdStatements(model, source, buffer.get(), report);
+        ReadPpdStatements(builder, source, buffer.get(), report);
         benchmark::DoNotOptimize(model.GetFeatureCount());
-        std::fclose(file);
     }
     state.SetBytesProcessed(state.iterations() * FileSize(path));
 }

@@ -1,12 +1,16 @@
 // libFuzzer target: the PPD reader on arbitrary bytes, then the constraint
 // evaluation after the installed options change, with the model's
-// invariants checked after each step.
+// invariants checked after each step, and the indexed evaluation compared
+// with the plain walk on a second reading of the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
+#include "ppd/ppd_reader.h"
+#include "ppd/ppd_token.h"
 
 namespace {
 
@@ -16,11 +20,8 @@ void Require(bool bHolds) {
     }
 }
 
-bool IsInstallableFeature(const marlow::PpdFeature& feature) {
-    return feature.groupKeyword.EqualsString(marlow::kInstallableOptionsGroup);
-}
-
-void CheckText(const marlow::PpdText& text) {
+template <typename Text>
+void CheckText(const Text& text) {
     Require(text.Length() >= 0 && text.Length() <= marlow::PpdText::kMaxLength);
     Require(text.Text()[text.Length()] == 0);
 }
@@ -38,7 +39,7 @@ void CheckFeatures(const marlow::PpdModel& model) {
             CheckText(option.keyword);
             CheckText(option.translation);
             Require(option.bConstrained == 0 || option.bConstrained == 1);
-            Require(option.bConstrained == 0 || !IsInstallableFeature(feature));
+            Require(option.bConstrained == 0 || !feature.IsInstallable());
         }
         Require(feature.GetPpdOption(feature.GetOptionCount()) == nullptr);
     }
@@ -55,7 +56,35 @@ void CheckModel(const marlow::PpdModel& model) {
     for (std::int32_t i = 0; i < model.GetConstraintCount(); ++i) {
         const marlow::UiConstraint& constraint = *model.GetUiConstraint(i);
         CheckText(constraint.firstFeature);
+        CheckText(constraint.firstOption);
+        CheckText(constraint.secondFeature);
         CheckText(constraint.secondOption);
+    }
+}
+
+// The same input read without the index: evaluations walk the constraints.
+std::unique_ptr<marlow::PpdModel> ReadWithoutIndex(const std::uint8_t* data, std::size_t size) {
+    static const std::unique_ptr<char16_t[]> tokenBuffer(
+        new char16_t[marlow::kPpdTokenBufferUnits]);
+    marlow::PpdMemoryInput input{data, size, 0};
+    std::unique_ptr<marlow::PpdModel> model(new marlow::PpdModel);
+    marlow::PpdByteSource source(marlow::ReadPpdMemoryByte, &input);
+    marlow::PpdModelBuilder builder(*model);
+    marlow::PpdReadReport report;
+    marlow::ReadPpdStatements(builder, source, tokenBuffer.get(), report);
+    model->EvaluateConstraintsByWalk();
+    return model;
+}
+
+void RequireSameMarks(const marlow::PpdModel& indexed, const marlow::PpdModel& walked) {
+    Require(indexed.GetFeatureCount() == walked.GetFeatureCount());
+    for (std::int32_t f = 0; f < indexed.GetFeatureCount(); ++f) {
+        const marlow::PpdFeature& left = *indexed.GetPpdFeature(f);
+        const marlow::PpdFeature& right = *walked.GetPpdFeature(f);
+        Require(left.GetOptionCount() == right.GetOptionCount());
+        for (std::int32_t o = 0; o < left.GetOptionCount(); ++o) {
+            Require(left.GetPpdOption(o)->bConstrained == right.GetPpdOption(o)->bConstrained);
+        }
     }
 }
 
@@ -85,7 +114,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(report.nByteOffset >= 0 && static_cast<std::size_t>(report.nByteOffset) <= size);
     Require(report.StoppedEarly() || input.cbRead == size);
     CheckModel(*model);
-    ChangeInstalledOptions(*model, size > 0 ? data[size - 1] : 0);
+    Require(model->HasConstraintIndex());
+    std::unique_ptr<marlow::PpdModel> walked = ReadWithoutIndex(data, size);
+    RequireSameMarks(*model, *walked);
+    const unsigned char choice = size > 0 ? data[size - 1] : 0;
+    ChangeInstalledOptions(*model, choice);
+    ChangeInstalledOptions(*walked, choice);
     CheckModel(*model);
+    RequireSameMarks(*model, *walked);
     return 0;
 }

@@ -39,6 +39,41 @@ public:
         return nLookAhead_;
     }
 
+    // Takes characters and hands each to step, until step answers false;
+    // the end of the input is handed over as -1 and step must answer false
+    // to it. The same characters as repeated GetChar calls, but the loop
+    // keeps its counts in registers instead of this object: the read
+    // function is opaque to the compiler, and state written through this
+    // object would go to memory and back around every call.
+    template <typename Step>
+    void TakeWhile(Step&& step) {
+        if (nLookAhead_ >= 0) {
+            const int c = GetChar();
+            if (!step(c)) {
+                return;
+            }
+        }
+        const PpdReadFunction read = pfnRead_;
+        void* const context = pContext_;
+        std::int64_t bytes = 0;
+        std::int64_t lineFeeds = 0;
+        for (;;) {
+            int c = read == nullptr ? -1 : read(context);
+            if (c < 0) {
+                c = -1;
+            } else {
+                c &= 0xFF;
+                ++bytes;
+                lineFeeds += c == '\n' ? 1 : 0;
+            }
+            if (!step(c)) {
+                break;
+            }
+        }
+        nBytesTaken_ += bytes;
+        nLineFeedsTaken_ += lineFeeds;
+    }
+
     // Bytes taken by GetChar so far, and the line they reached (1 plus the
     // line feeds taken); only for reporting where reading stopped.
     std::int64_t BytesTaken() const { return nBytesTaken_; }

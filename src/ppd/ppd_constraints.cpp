@@ -1,6 +1,7 @@
 // Which options the installed hardware rules out. Only constraints that name
-// an installable feature first and the marked feature second count; every
-// test walks all constraints, and nothing is indexed or allocated.
+// an installable feature first and the marked feature second count. The
+// plain walk tests every option against every selection, each test walking
+// all constraints; the index built after reading gives the same marks.
 #include "ppd/ppd_model.h"
 #include "ppd/store_ppd_text.h"
 
@@ -58,13 +59,26 @@ void PpdModel::MarkFeatureOptions(PpdFeature& feature) {
     }
 }
 
-void PpdModel::EvaluateConstraints() {
+void PpdModel::EvaluateConstraintsByWalk() {
     for (std::int32_t f = 0; f < features_.Count(); ++f) {
         PpdFeature& feature = *features_.At(f);
-        if (!feature.groupKeyword.EqualsString(kInstallableOptionsGroup)) {
+        if (!feature.IsInstallable()) {
             MarkFeatureOptions(feature);
         }
     }
+}
+
+void PpdModel::EvaluateConstraints() {
+    if (pConstraintIndex_) {
+        pConstraintIndex_->Evaluate(features_, installables_);
+    } else {
+        EvaluateConstraintsByWalk();
+    }
+}
+
+bool PpdModel::IndexConstraints() {
+    pConstraintIndex_ = PpdConstraintIndex::Build(features_, installables_, constraints_);
+    return pConstraintIndex_ != nullptr;
 }
 
 }  // namespace marlow

@@ -1,5 +1,6 @@
 #include "ppd/ppd_feature_block.h"
 
+#include <memory>
 #include <new>
 
 #include "ppd/ppd_keyword_table.h"
@@ -19,60 +20,60 @@ bool StartsWith(const char16_t* token, const char16_t* prefix) {
     return true;
 }
 
-bool SkipTokens(PpdByteSource& source, char16_t* tokenBuffer, int count) {
+PpdReadStop SkipTokens(PpdByteSource& source, char16_t* tokenBuffer, int count) {
     for (int i = 0; i < count; ++i) {
-        if (!ReadPpdToken(source, tokenBuffer, false, nullptr)) {
-            return false;
+        if (!SkipPpdToken(source, tokenBuffer)) {
+            return PpdReadStop::kInputEnded;
         }
     }
-    return true;
+    return PpdReadStop::kNone;
 }
 
-// What one statement inside the block leads to.
-enum class Step { kGoOn, kClosed, kInputEnded, kSecondQuery, kOutOfMemory };
-
-Step GoOnUnless(bool bInputEnded) { return bInputEnded ? Step::kInputEnded : Step::kGoOn; }
-
 // "*?...": one more token the first time; a second query fails the block.
-Step ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
+PpdReadStop ReadQueryStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
     if (feature.bQuerySeen) {
-        return Step::kSecondQuery;
+        return PpdReadStop::kSecondQuery;
     }
-    if (!SkipTokens(source, tokenBuffer, 1)) {
-        return Step::kInputEnded;
-    }
-    feature.bQuerySeen = true;
-    return Step::kGoOn;
+    const PpdReadStop stop = SkipTokens(source, tokenBuffer, 1);
+    feature.bQuerySeen = stop == PpdReadStop::kNone;
+    return stop;
 }
 
 // The feature's own keyword: an option name, then the option's code, which
 // is not kept. The option is counted even when the input ends inside it.
-Step ReadOptionStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
+PpdReadStop ReadOptionStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
     if (!feature.options.MakeRoom()) {
-        return Step::kOutOfMemory;
+        return PpdReadStop::kOutOfMemory;
     }
     std::unique_ptr<PpdOption> created(new (std::nothrow) PpdOption);
-    if (!created) {
-        return Step::kOutOfMemory;
+    PpdOption* option = created.get();
+    if (!feature.options.Add(std::move(created))) {
+        return PpdReadStop::kOutOfMemory;
     }
-    PpdOption& option = *created;
-    feature.options.Add(std::move(created));
-    return GoOnUnless(!ReadNameToken(source, tokenBuffer, option.keyword, option.translation) ||
-                      !SkipTokens(source, tokenBuffer, 1));
+    if (!ReadNameToken(source, tokenBuffer, option->keyword, option->translation)) {
+        return PpdReadStop::kInputEnded;
+    }
+    return SkipTokens(source, tokenBuffer, 1);
 }
 
-// Acts on one token inside the block, tested in this order.
-Step ReadBlockStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
+// Acts on one token inside the block, tested in this order. *pbClosed
+// becomes true when the block has ended properly.
+PpdReadStop ReadBlockStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature,
+                               bool* pbClosed) {
     if (LookUpPpdKeyword(tokenBuffer) == kPpdCloseUI) {
         // The keyword after "*CloseUI" is not compared with the feature's.
-        return SkipTokens(source, tokenBuffer, 1) ? Step::kClosed : Step::kInputEnded;
+        const PpdReadStop stop = SkipTokens(source, tokenBuffer, 1);
+        *pbClosed = stop == PpdReadStop::kNone;
+        return stop;
     }
     if (StartsWith(tokenBuffer, u"*Default")) {
         // Any feature's default statement: the block does not compare the rest.
-        return GoOnUnless(!ReadValueToken(source, tokenBuffer, feature.defaultOption));
+        return ReadValueToken(source, tokenBuffer, feature.defaultOption)
+                   ? PpdReadStop::kNone
+                   : PpdReadStop::kInputEnded;
     }
     if (CompareTexts(tokenBuffer, u"*OrderDependency") == 0) {
-        return GoOnUnless(!SkipTokens(source, tokenBuffer, 3));
+        return SkipTokens(source, tokenBuffer, 3);
     }
     if (StartsWith(tokenBuffer, u"*?")) {
         return ReadQueryStatement(source, tokenBuffer, feature);
@@ -80,47 +81,26 @@ Step ReadBlockStatement(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature
     if (feature.keyword.EqualsString(tokenBuffer)) {
         return ReadOptionStatement(source, tokenBuffer, feature);
     }
-    return Step::kGoOn;
-}
-
-PpdBlockEnd EndOfBlock(Step step) {
-    switch (step) {
-    case Step::kSecondQuery:
-        return PpdBlockEnd::kSecondQuery;
-    case Step::kOutOfMemory:
-        return PpdBlockEnd::kOutOfMemory;
-    case Step::kInputEnded:
-        return PpdBlockEnd::kInputEnded;
-    default:
-        return PpdBlockEnd::kClosed;
-    }
+    return PpdReadStop::kNone;
 }
 
 }  // namespace
 
-std::unique_ptr<PpdFeature> CreatePpdFeature() {
-    std::unique_ptr<PpdFeature> feature(new (std::nothrow) PpdFeature);
-    if (feature && !feature->options.Allocate(kFirstOptionCapacity)) {
-        feature.reset();
-    }
-    return feature;
-}
-
-PpdBlockEnd ReadFeatureBlock(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
+PpdReadStop ReadFeatureBlock(PpdByteSource& source, char16_t* tokenBuffer, PpdFeature& feature) {
     // The name, then the UI type ("PickOne", "Boolean"), which is not kept.
-    if (!ReadNameToken(source, tokenBuffer, feature.keyword, feature.translation) ||
-        !SkipTokens(source, tokenBuffer, 1)) {
-        return PpdBlockEnd::kInputEnded;
+    if (!ReadNameToken(source, tokenBuffer, feature.keyword, feature.translation)) {
+        return PpdReadStop::kInputEnded;
     }
-    for (;;) {
-        if (!ReadPpdToken(source, tokenBuffer, false, nullptr)) {
-            return PpdBlockEnd::kInputEnded;
+    PpdReadStop stop = SkipTokens(source, tokenBuffer, 1);
+    bool bClosed = false;
+    while (stop == PpdReadStop::kNone && !bClosed) {
+        // Only looked up and compared: a prefix tells them apart.
+        if (!ReadPpdTokenPrefix(source, tokenBuffer)) {
+            return PpdReadStop::kInputEnded;
         }
-        const Step step = ReadBlockStatement(source, tokenBuffer, feature);
-        if (step != Step::kGoOn) {
-            return EndOfBlock(step);
-        }
+        stop = ReadBlockStatement(source, tokenBuffer, feature, &bClosed);
     }
+    return stop;
 }
 
 }  // namespace marlow

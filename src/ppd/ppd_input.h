@@ -1,8 +1,13 @@
 // Read functions for ReadPpdModel: an open C file, read one byte at a time
 // (the plug-in opens the PPD file in text mode), and bytes already in memory.
+// ReadPpdFileByte is the one fgetc read function: everything that reads a
+// PPD file for the model goes through it.
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
+
+#include "platform/unique_handle.h"
 
 namespace marlow {
 
@@ -16,5 +21,13 @@ struct PpdMemoryInput {
     std::size_t cbRead;
 };
 int ReadPpdMemoryByte(void* input);
+
+// An open C file that closes itself.
+struct CFilePolicy {
+    using Handle = std::FILE*;
+    static constexpr Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle file) noexcept { static_cast<void>(std::fclose(file)); }
+};
+using UniqueCFile = UniqueHandle<CFilePolicy>;
 
 }  // namespace marlow

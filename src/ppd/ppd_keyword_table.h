@@ -39,14 +39,68 @@ struct PpdKeywordRow {
 
 constexpr std::int32_t kPpdKeywordCount = 22;
 
-// Sorted in ascending order of UTF-16 code units.
-extern const PpdKeywordRow PpdKeywordTable[kPpdKeywordCount];
+// Orders two zero-terminated texts by their code units as unsigned numbers;
+// a text that is a prefix of the other is the smaller. <0, 0 or >0.
+constexpr int CompareTexts(const char16_t* left, const char16_t* right) {
+    while (*left != 0 && *left == *right) {
+        ++left;
+        ++right;
+    }
+    // char16_t promotes to int without a sign, so this orders the units as
+    // unsigned numbers, and the zero that ends the shorter text sorts first.
+    return static_cast<int>(*left) - static_cast<int>(*right);
+}
+
+// Sorted in ascending order of UTF-16 code units, each keyword's code equal
+// to its row; both are checked when the program is built.
+inline constexpr PpdKeywordRow PpdKeywordTable[kPpdKeywordCount] = {
+    {u"", kPpdUnknown},
+    {u"*?", kPpdQuery},
+    {u"*CloseGroup", kPpdCloseGroup},
+    {u"*CloseUI", kPpdCloseUI},
+    {u"*Default", kPpdDefault},
+    {u"*End", kPpdEnd},
+    {u"*FileVersion", kPpdFileVersion},
+    {u"*FormatVersion", kPpdFormatVersion},
+    {u"*LanguageEncoding", kPpdLanguageEncoding},
+    {u"*LanguageVersion", kPpdLanguageVersion},
+    {u"*Manufacturer", kPpdManufacturer},
+    {u"*ModelName", kPpdModelName},
+    {u"*NickName", kPpdNickName},
+    {u"*OpenGroup", kPpdOpenGroup},
+    {u"*OpenUI", kPpdOpenUI},
+    {u"*OrderDependency", kPpdOrderDependency},
+    {u"*PCFileName", kPpdPCFileName},
+    {u"*PPD-Adobe", kPpdPPDAdobe},
+    {u"*PSVersion", kPpdPSVersion},
+    {u"*Product", kPpdProduct},
+    {u"*ShortNickName", kPpdShortNickName},
+    {u"*UIConstraints", kPpdUIConstraints},
+};
+
+constexpr bool IsPpdKeywordTableSorted() {
+    for (std::int32_t row = 1; row < kPpdKeywordCount; ++row) {
+        if (CompareTexts(PpdKeywordTable[row - 1].wszKeyword, PpdKeywordTable[row].wszKeyword) >=
+            0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr bool ArePpdKeywordCodesTheirRows() {
+    for (std::int32_t row = 0; row < kPpdKeywordCount; ++row) {
+        if (PpdKeywordTable[row].code != row) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(IsPpdKeywordTableSorted(), "the binary search needs ascending keywords");
+static_assert(ArePpdKeywordCodesTheirRows(), "a keyword's code is its row");
 
 // Binary search of PpdKeywordTable for the zero-terminated token.
 PpdKeywordCode LookUpPpdKeyword(const char16_t* token);
-
-// Orders two zero-terminated texts by their code units as unsigned numbers;
-// a text that is a prefix of the other is the smaller. <0, 0 or >0.
-int CompareTexts(const char16_t* left, const char16_t* right);
 
 }  // namespace marlow

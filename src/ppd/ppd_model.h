@@ -7,14 +7,12 @@
 #include <memory>
 
 #include "ppd/ppd_byte_source.h"
+#include "ppd/ppd_constraint_index.h"
 #include "ppd/ppd_read_report.h"
 #include "ppd/ppd_records.h"
 #include "ppd/ppd_text.h"
 
 namespace marlow {
-
-// The group whose features describe the installed hardware.
-inline constexpr char16_t kInstallableOptionsGroup[] = u"InstallableOptions";
 
 // What one constraint test answers for an option and an installable selection.
 enum class ConstraintOutcome : std::int32_t {
@@ -24,8 +22,10 @@ enum class ConstraintOutcome : std::int32_t {
 };
 
 class PpdModel;
+class PpdModelBuilder;
 
-// Builds the model from the whole input and evaluates the constraints once.
+// Builds the model from the whole input, indexes its constraints and
+// evaluates them once.
 // Null only when the model object itself cannot be allocated; otherwise
 // always a model, maybe empty. The report, when given, says whether and
 // where reading stopped early.
@@ -67,8 +67,21 @@ public:
     // Recomputes the constrained marks of every option of every feature
     // outside the group "InstallableOptions". Marks are not reset first: each
     // ends as the outcome of the last selection, in model order, whose
-    // feature some constraint joins to the option's feature.
+    // feature some constraint joins to the option's feature. Uses the
+    // constraint index when there is one, else walks the constraints; both
+    // give the same marks.
     void EvaluateConstraints();
+
+    // The same marks by the plain walk: every option against every
+    // installable selection, each test walking all constraints. The
+    // reference that the index is checked against.
+    void EvaluateConstraintsByWalk();
+
+    // Builds the constraint index; called once the statements are read,
+    // before the first evaluation. False for want of memory: the evaluation
+    // then walks the constraints. The structure must not change afterwards.
+    [[nodiscard]] bool IndexConstraints();
+    bool HasConstraintIndex() const { return pConstraintIndex_ != nullptr; }
 
     // Tests one option of one feature against a selection's keyword and
     // current option, walking the constraints in file order.
@@ -77,16 +90,19 @@ public:
                                             const PpdOption& option) const;
 
 private:
-    friend void ReadPpdStatements(PpdModel& model, PpdByteSource& source, char16_t* tokenBuffer,
-                                  PpdReadReport& report);
+    // Reading adds features, installable selections and constraints through
+    // the builder, and nothing else.
+    friend class PpdModelBuilder;
 
     void MarkFeatureOptions(PpdFeature& feature);
 
-    // Declared in the reverse order of their destruction: the features with
-    // their options go first, then the constraints, then the selections.
+    // Declared in the reverse order of their destruction: the index, which
+    // points into the records, goes first, then the features with their
+    // options, then the constraints, then the selections.
     PpdPointerArray<InstallableSelection> installables_;
     PpdPointerArray<UiConstraint> constraints_;
     PpdPointerArray<PpdFeature> features_;
+    std::unique_ptr<PpdConstraintIndex> pConstraintIndex_;
 };
 
 }  // namespace marlow

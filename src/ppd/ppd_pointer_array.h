@@ -1,6 +1,7 @@
 // The model's growable arrays of owned records: they start at a fixed
 // capacity and double when an element is to be added to a full one. Nothing
-// throws; a failed allocation is answered with false.
+// throws; a failed allocation is answered with false, and an element that
+// finds no room is deleted rather than stored out of bounds.
 #pragma once
 
 #include <cstdint>
@@ -28,15 +29,16 @@ public:
 
     // The first allocation, of the starting capacity; an array used before
     // starts again empty.
-    bool Allocate(std::int32_t capacity) {
+    [[nodiscard]] bool Allocate(std::int32_t capacity) {
         DeleteItems();
         ppItems_.reset(new (std::nothrow) T*[capacity]);
         nCapacity_ = ppItems_ ? capacity : 0;
         return ppItems_ != nullptr;
     }
 
-    // Room for one more element: doubles a full array.
-    bool MakeRoom() {
+    // Room for one more element: doubles a full array. False when the array
+    // was never allocated or cannot grow.
+    [[nodiscard]] bool MakeRoom() {
         if (nCount_ < nCapacity_) {
             return true;
         }
@@ -54,8 +56,17 @@ public:
         return true;
     }
 
-    // Takes ownership; MakeRoom must have answered true first.
-    void Add(std::unique_ptr<T> item) { ppItems_[nCount_++] = item.release(); }
+    // Takes ownership of the element, making room for it first when the
+    // array is full. False, and the element deleted, when there is no room.
+    // Readers that must not lose an element they have worked on call
+    // MakeRoom before they create it.
+    [[nodiscard]] bool Add(std::unique_ptr<T> item) {
+        if (!item || !MakeRoom()) {
+            return false;
+        }
+        ppItems_[nCount_++] = item.release();
+        return true;
+    }
 
 private:
     void DeleteItems() {

@@ -1,5 +1,6 @@
-// What the reader can tell about its run, for tools that show a PPD file.
-// The model keeps what was read either way; nothing here changes it.
+// How reading ended, and what the reader can tell about its run for tools
+// that show a PPD file. The model keeps what was read either way; nothing
+// here changes it.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +9,10 @@
 
 namespace marlow {
 
+// The one set of reading outcomes, for a statement, a feature block and the
+// whole input alike.
 enum class PpdReadStop : std::int32_t {
-    kNone,         // the whole input was read
+    kNone,         // nothing stopped reading: go on (or, for the input, all was read)
     kInputEnded,   // the input ended inside a statement
     kSecondQuery,  // a feature block had a second "*?" statement
     kOutOfMemory,  // an allocation failed

@@ -1,6 +1,8 @@
 #include "ppd/ppd_token.h"
 
 #include "ppd/ppd_char_class.h"
+#include "ppd/ppd_keyword_table.h"
+#include "ppd/ppd_text.h"
 
 namespace marlow {
 
@@ -8,49 +10,80 @@ namespace {
 
 constexpr std::int32_t kMaxTokenLength = kPpdTokenBufferUnits - 1;
 
+constexpr bool IsLongerThanEveryKeyword(std::int32_t units) {
+    for (const PpdKeywordRow& row : PpdKeywordTable) {
+        std::int32_t length = 0;
+        while (row.wszKeyword[length] != 0) {
+            ++length;
+        }
+        if (length >= units) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(kPpdTokenPrefixUnits > PpdText::kMaxLength,
+              "a kept prefix must not equal a text of the model unless the token does");
+static_assert(IsLongerThanEveryKeyword(kPpdTokenPrefixUnits),
+              "a kept prefix must not equal a keyword unless the token does");
+
 // Skips blanks and comments. Answers the first character of the next token,
 // or -1 at the end of the input. A percent sign, alone or right after an
 // asterisk, begins a comment only here, where a token would begin; the
 // comment runs to the next line feed or carriage return.
 int SkipToTokenStart(PpdByteSource& source) {
-    bool bInComment = false;
     for (;;) {
-        const int c = source.GetChar();
-        if (c < 0) {
-            return -1;
-        }
-        if (bInComment) {
-            bInComment = c != '\n' && c != '\r';
-            continue;
-        }
-        if (c == '*') {
-            if (source.PeekChar() == '%') {
-                bInComment = true;
-                continue;
+        int first = -1;
+        bool bComment = false;
+        source.TakeWhile([&](int c) {
+            if (c < 0 || c == '*' || c == '%' || LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
+                first = c;
+                return false;
             }
-            return c;
+            return true;
+        });
+        if (first == '*') {
+            if (source.PeekChar() != '%') {
+                return first;
+            }
+            bComment = true;
+        } else if (first == '%') {
+            bComment = true;
         }
-        if (c == '%') {
-            bInComment = true;
-            continue;
+        if (!bComment) {
+            return first;
         }
-        if (LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
-            return c;
+        // The comment's characters, up to and with the line end.
+        bool bEnded = false;
+        source.TakeWhile([&](int c) {
+            bEnded = c < 0;
+            return c >= 0 && c != '\n' && c != '\r';
+        });
+        if (bEnded) {
+            return -1;
         }
     }
 }
 
-// Everything up to the next double quote, which is consumed; blanks, colons
-// and line ends are ordinary characters here.
-std::int32_t ReadQuotedRest(PpdByteSource& source, char16_t* buffer) {
-    std::int32_t length = 0;
-    for (;;) {
-        const int c = source.GetChar();
-        if (c < 0 || c == '"' || length == kMaxTokenLength) {
-            return length;
+// Takes the token's characters from length on until ends(c) says the token
+// is over or the input ends; the character that ends it, and the one that
+// finds the buffer full, are consumed and not stored. Only the first
+// storeUnits characters go into the buffer; the length counts them all.
+template <typename Ends>
+std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
+                           std::int32_t storeUnits, Ends ends) {
+    source.TakeWhile([&](int c) {
+        if (c < 0 || ends(c) || length == kMaxTokenLength) {
+            return false;
         }
-        buffer[length++] = static_cast<char16_t>(c);
-    }
+        if (length < storeUnits) {
+            buffer[length] = static_cast<char16_t>(c);
+        }
+        ++length;
+        return true;
+    });
+    return length;
 }
 
 bool ContinuesPlainToken(int c, bool bAllowBlanks) {
@@ -58,38 +91,41 @@ bool ContinuesPlainToken(int c, bool bAllowBlanks) {
            (bAllowBlanks && (c == '\t' || c == ' '));
 }
 
-// The first other character ends the token and is consumed with it; so is
-// the character that finds the buffer full.
-std::int32_t ReadPlainRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           bool bAllowBlanks) {
-    for (;;) {
-        const int c = source.GetChar();
-        if (c < 0 || !ContinuesPlainToken(c, bAllowBlanks) || length == kMaxTokenLength) {
-            return length;
+// The token's full length; the buffer holds its first storeUnits characters
+// and a zero.
+bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::int32_t storeUnits,
+               std::int32_t* pLength) {
+    std::int32_t length = 0;
+    const int first = SkipToTokenStart(source);
+    if (first >= 0) {
+        if (first == '"') {
+            // Up to the next double quote: blanks, colons and line ends are
+            // ordinary characters here.
+            length = ReadTokenRest(source, buffer, 0, storeUnits, [](int c) { return c == '"'; });
+        } else {
+            // Up to the first blank or delimiter.
+            buffer[0] = static_cast<char16_t>(first);
+            length = ReadTokenRest(source, buffer, 1, storeUnits, [bAllowBlanks](int c) {
+                return !ContinuesPlainToken(c, bAllowBlanks);
+            });
         }
-        buffer[length++] = static_cast<char16_t>(c);
     }
+    buffer[length < storeUnits ? length : storeUnits] = 0;
+    if (pLength != nullptr) {
+        *pLength = length;
+    }
+    return first >= 0;
 }
 
 }  // namespace
 
 bool ReadPpdToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks,
                   std::int32_t* pLength) {
-    std::int32_t length = 0;
-    const int first = SkipToTokenStart(source);
-    if (first >= 0) {
-        if (first == '"') {
-            length = ReadQuotedRest(source, buffer);
-        } else {
-            buffer[0] = static_cast<char16_t>(first);
-            length = ReadPlainRest(source, buffer, 1, bAllowBlanks);
-        }
-    }
-    buffer[length] = 0;
-    if (pLength != nullptr) {
-        *pLength = length;
-    }
-    return first >= 0;
+    return ReadToken(source, buffer, bAllowBlanks, kMaxTokenLength, pLength);
+}
+
+bool ReadPpdTokenPrefix(PpdByteSource& source, char16_t* buffer) {
+    return ReadToken(source, buffer, false, kPpdTokenPrefixUnits, nullptr);
 }
 
 }  // namespace marlow

@@ -27,16 +27,32 @@ void ConvertInto(const char* bytes, PpdText& target) {
     target.Assign(units, length);
 }
 
+// Measures the raw text and tells whether all its units are ASCII. Every
+// ANSI code page reads the bytes 0x01 to 0x7F as the same code points, so
+// such a text is stored as it is, without a conversion.
+std::size_t MeasureRawText(const char16_t* raw, bool* pbAscii) {
+    std::size_t count = 0;
+    char16_t seen = 0;
+    if (raw != nullptr) {
+        for (; raw[count] != 0; ++count) {
+            seen |= raw[count];
+        }
+    }
+    *pbAscii = seen < 0x80;
+    return count;
+}
+
 }  // namespace
 
 void StorePpdText(const char16_t* raw, PpdText& target) {
-    std::size_t count = 0;
-    if (raw != nullptr) {
-        while (raw[count] != 0) {
-            ++count;
-        }
-    }
+    bool bAscii = false;
+    const std::size_t count = MeasureRawText(raw, &bAscii);
     if (count < kLocalBytes) {
+        if (bAscii) {
+            target.Assign(raw, count < PpdText::kCapacity ? static_cast<std::int32_t>(count)
+                                                          : PpdText::kMaxLength);
+            return;
+        }
         char bytes[kLocalBytes];
         CopyLowBytes(raw, count, bytes);
         ConvertInto(bytes, target);

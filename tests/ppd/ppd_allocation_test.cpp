@@ -103,7 +103,7 @@ std::string AllocationPpd() {
 std::int32_t CountGroupFeatures(const PpdModel& model) {
     std::int32_t count = 0;
     for (std::int32_t i = 0; i < model.GetFeatureCount(); ++i) {
-        count += model.GetPpdFeature(i)->groupKeyword.EqualsString(kInstallableOptionsGroup);
+        count += model.GetPpdFeature(i)->IsInstallable();
     }
     return count;
 }
@@ -136,7 +136,7 @@ TEST(PpdAllocationTest, EveryRefusedAllocationLeavesAConsistentModel) {
         const std::int32_t unselected = CountGroupFeatures(model) - model.GetInstallableCount();
         if (unselected == 1) {
             const PpdFeature& last = *model.GetPpdFeature(model.GetFeatureCount() - 1);
-            EXPECT_TRUE(last.groupKeyword.EqualsString(kInstallableOptionsGroup)) << refuseAt;
+            EXPECT_TRUE(last.IsInstallable()) << refuseAt;
             EXPECT_TRUE(result.report.StoppedEarly()) << refuseAt;
         } else {
             EXPECT_EQ(unselected, 0) << refuseAt;
@@ -147,18 +147,49 @@ TEST(PpdAllocationTest, EveryRefusedAllocationLeavesAConsistentModel) {
             EXPECT_LE(model.GetConstraintCount(), full.model->GetConstraintCount());
             continue;
         }
-        // Only the long default's conversion fails without ending reading:
-        // the text is stored empty and everything else is read.
+        // Reading went through: whether or not the index could be built,
+        // the marks are those of the full model.
+        EXPECT_EQ(testing::AllMarks(model), testing::AllMarks(*full.model)) << refuseAt;
+        // Only the long default's conversion and the index fail without
+        // ending reading: the text is stored empty and everything else is
+        // read.
         EXPECT_EQ(model.GetFeatureCount(), full.model->GetFeatureCount()) << refuseAt;
         EXPECT_EQ(model.GetConstraintCount(), full.model->GetConstraintCount()) << refuseAt;
         EXPECT_EQ(model.GetInstallableCount(), full.model->GetInstallableCount()) << refuseAt;
-        if (!bCompleted) {
+        if (!bCompleted && model.HasConstraintIndex()) {
             EXPECT_EQ(model.GetPpdFeature(2)->defaultOption.Length(), 0) << refuseAt;
             ++storedEmpty;
         }
     }
     EXPECT_TRUE(bCompleted);
     EXPECT_GE(storedEmpty, 1);
+}
+
+TEST(PpdAllocationTest, WithoutMemoryForTheIndexTheEvaluationWalksWithTheSameMarks) {
+    const std::string text = AllocationPpd();
+    int fallbacks = 0;
+    bool bIndexed = false;
+    for (long refuseAt = 0; !bIndexed && refuseAt < 1000; ++refuseAt) {
+        const ReadResult result = testing::ReadPpdTextWithoutIndex(text);
+        PpdModel& model = *result.model;
+        {
+            AllocationBudget budget(refuseAt);
+            bIndexed = model.IndexConstraints();
+            EXPECT_EQ(bIndexed, !budget.Refused()) << refuseAt;
+        }
+        EXPECT_EQ(model.HasConstraintIndex(), bIndexed) << refuseAt;
+        fallbacks += !bIndexed;
+        // The same marks either way, before and after the installed option
+        // changes.
+        const ReadResult reference = testing::ReadPpdTextWithoutIndex(text);
+        for (const char16_t* option : {u"1Tray", u"None"}) {
+            model.SetInstalledOption(u"*QVTrayUnit", option, true);
+            reference.model->SetInstalledOption(u"*QVTrayUnit", option, true);
+            EXPECT_EQ(testing::AllMarks(model), testing::AllMarks(*reference.model)) << refuseAt;
+        }
+    }
+    EXPECT_TRUE(bIndexed);
+    EXPECT_GE(fallbacks, 5);
 }
 
 TEST(PpdAllocationTest, NoTokenBufferGivesAnEmptyModel) {

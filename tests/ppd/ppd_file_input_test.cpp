@@ -22,11 +22,10 @@ struct FileRead {
 
 FileRead ReadPpdFile(const std::string& path) {
     FileRead result;
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    EXPECT_NE(file, nullptr) << path;
-    if (file != nullptr) {
-        result.model = ReadPpdModel(ReadPpdFileByte, file, &result.report);
-        std::fclose(file);
+    const UniqueCFile file(std::fopen(path.c_str(), "r"));
+    EXPECT_TRUE(file) << "cannot open " << path;
+    if (file) {
+        result.model = ReadPpdModel(ReadPpdFileByte, file.Get(), &result.report);
     }
     return result;
 }

@@ -148,6 +148,27 @@ TEST(PpdReaderTest, LongNamesAreCutAt259Units) {
     EXPECT_FALSE(result.report.StoppedEarly());
 }
 
+TEST(PpdReaderTest, ConstraintTextsAreCutAt259UnitsLikeEveryOtherText) {
+    const std::string option(300, 'o');
+    const ReadResult result =
+        ReadPpdText("*UIConstraints: *A " + option + " \"\" *\xE9\n*UIConstraints: *A\n");
+    ASSERT_EQ(result.model->GetConstraintCount(), 2);
+    const UiConstraint& first = *result.model->GetUiConstraint(0);
+    EXPECT_EQ(Show(first.firstFeature), "*A");
+    EXPECT_EQ(first.firstOption.Length(), 259);
+    EXPECT_EQ(Show(first.firstOption), option.substr(0, 259));
+    EXPECT_EQ(first.secondFeature.Length(), 0);       // the empty quoted value
+    EXPECT_EQ(Show(first.secondOption), "*\\u00E9");  // through the code page
+    // Texts are zero-terminated, for the callers that take plain strings.
+    EXPECT_EQ(first.firstOption.Text()[259], 0);
+    // The input ends inside the second one: it keeps what it got.
+    const UiConstraint& second = *result.model->GetUiConstraint(1);
+    EXPECT_EQ(Show(second.firstFeature), "*A");
+    EXPECT_EQ(second.firstOption.Length(), 0);
+    EXPECT_EQ(second.secondOption.Text()[0], 0);
+    EXPECT_EQ(result.report.stop, PpdReadStop::kInputEnded);
+}
+
 TEST(PpdReaderTest, KeywordsAreCaseSensitive) {
     const ReadResult result = ReadPpdText(
         "*openui *A: PickOne\n"

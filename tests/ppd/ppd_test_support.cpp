@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "ppd/ppd_input.h"
+#include "ppd/ppd_reader.h"
+#include "ppd/ppd_token.h"
 
 namespace marlow {
 namespace testing {
@@ -13,6 +15,18 @@ ReadResult ReadPpdText(const std::string& bytes) {
     PpdMemoryInput input{reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 0};
     ReadResult result;
     result.model = ReadPpdModel(ReadPpdMemoryByte, &input, &result.report);
+    return result;
+}
+
+ReadResult ReadPpdTextWithoutIndex(const std::string& bytes) {
+    PpdMemoryInput input{reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 0};
+    ReadResult result;
+    result.model.reset(new PpdModel);
+    std::unique_ptr<char16_t[]> tokenBuffer(new char16_t[kPpdTokenBufferUnits]);
+    PpdByteSource source(ReadPpdMemoryByte, &input);
+    PpdModelBuilder builder(*result.model);
+    ReadPpdStatements(builder, source, tokenBuffer.get(), result.report);
+    result.model->EvaluateConstraintsByWalk();
     return result;
 }
 
@@ -32,6 +46,8 @@ std::string Show(const char16_t* units, std::int32_t count) {
 
 std::string Show(const PpdText& text) { return Show(text.Text(), text.Length()); }
 
+std::string Show(const PpdConstraintText& text) { return Show(text.Text(), text.Length()); }
+
 const PpdFeature& FeatureNamed(const PpdModel& model, const char16_t* keyword) {
     static const PpdFeature kMissing;
     const PpdFeature* feature = model.GetPpdFeature(model.FindFeatureByKeyword(keyword));
@@ -44,6 +60,18 @@ std::string MarksOf(const PpdModel& model, const char16_t* keyword) {
     std::string marks;
     for (std::int32_t i = 0; i < feature.GetOptionCount(); ++i) {
         marks += feature.GetPpdOption(i)->bConstrained != 0 ? '1' : '0';
+    }
+    return marks;
+}
+
+std::string AllMarks(const PpdModel& model) {
+    std::string marks;
+    for (std::int32_t f = 0; f < model.GetFeatureCount(); ++f) {
+        const PpdFeature& feature = *model.GetPpdFeature(f);
+        for (std::int32_t o = 0; o < feature.GetOptionCount(); ++o) {
+            marks += feature.GetPpdOption(o)->bConstrained != 0 ? '1' : '0';
+        }
+        marks += '|';
     }
     return marks;
 }

@@ -19,8 +19,13 @@ struct ReadResult {
 // reads a file.
 ReadResult ReadPpdText(const std::string& bytes);
 
+// The same model without the constraint index: its evaluations walk every
+// constraint, the reference for the index.
+ReadResult ReadPpdTextWithoutIndex(const std::string& bytes);
+
 // The text with every unit below 0x80 as itself and every other as \uXXXX.
 std::string Show(const PpdText& text);
+std::string Show(const PpdConstraintText& text);
 std::string Show(const char16_t* units, std::int32_t count);
 
 // The feature with the keyword; fails the test when there is none.
@@ -28,6 +33,10 @@ const PpdFeature& FeatureNamed(const PpdModel& model, const char16_t* keyword);
 
 // The constrained marks of the feature's options, as '1' and '0' in order.
 std::string MarksOf(const PpdModel& model, const char16_t* keyword);
+
+// The marks of every feature's options in model order, features separated
+// by '|'.
+std::string AllMarks(const PpdModel& model);
 
 }  // namespace testing
 }  // namespace marlow

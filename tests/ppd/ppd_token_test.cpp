@@ -108,6 +108,48 @@ TEST_F(PpdTokenTest, TokensStopAtTheBufferAndTheRestIsTheNextToken) {
     EXPECT_EQ(tokens[1], "b c");
 }
 
+TEST_F(PpdTokenTest, APrefixReadIsCutWhereTheWholeReadIsAndKeepsItsStart) {
+    const std::string longest(kPpdTokenBufferUnits - 1, 'x');
+    const std::string text = "*OpenUI" + std::string(300, 'u') + " \"" + longest + "ab\" next";
+    PpdMemoryInput input{reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0};
+    PpdByteSource source(ReadPpdMemoryByte, &input);
+    std::vector<std::string> prefixes;
+    while (ReadPpdTokenPrefix(source, buffer_.get())) {
+        prefixes.push_back(Show(buffer_.get(), MeasureText(buffer_.get())));
+    }
+    const Tokens whole = ReadAll(text);
+    ASSERT_EQ(prefixes.size(), whole.size());
+    ASSERT_EQ(prefixes.size(), 4u) << "the quoted value is cut as a whole read cuts it";
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        EXPECT_EQ(prefixes[i], whole[i].substr(0, kPpdTokenPrefixUnits)) << "token " << i;
+    }
+    EXPECT_EQ(prefixes[0].size(), static_cast<std::size_t>(kPpdTokenPrefixUnits));
+    EXPECT_EQ(prefixes[2], "b");
+}
+
+// Statement keywords and the feature's own keyword are told apart on the
+// kept prefix exactly as on the whole token.
+TEST_F(PpdTokenTest, LongTokensNeverPassForKeywordsOrTheFeaturesKeyword) {
+    const std::string keyword = "*" + std::string(258, 'k');  // 259 units, the longest text
+    const testing::ReadResult result = testing::ReadPpdText(
+        "*OpenUI" + std::string(300, 'u') +
+        " *X: PickOne\n"  // not an *OpenUI statement
+        "*OpenUI " +
+        keyword + ": PickOne\n" + keyword + " a: \"\"\n" +  // the feature's keyword: an option
+        keyword + "k b: \"\"\n" +                           // one unit longer: skipped
+        "*Default" + std::string(300, 'd') +
+        ": a\n"  // still a default statement
+        "*CloseUI: " +
+        keyword + "\n");
+    ASSERT_EQ(result.model->GetFeatureCount(), 1);
+    const PpdFeature& feature = *result.model->GetPpdFeature(0);
+    EXPECT_EQ(feature.keyword.Length(), 259);
+    ASSERT_EQ(feature.GetOptionCount(), 1);
+    EXPECT_EQ(Show(feature.GetPpdOption(0)->keyword), "a");
+    EXPECT_EQ(Show(feature.defaultOption), "a");
+    EXPECT_FALSE(result.report.StoppedEarly());
+}
+
 // A read function that counts its calls and returns a scripted sequence.
 struct ScriptedInput {
     std::vector<int> values;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "file_handle.h"
+#include "ppd/ppd_input.h"
 #include "run_marlowppd.h"
 #include "utf16_arguments.h"
 
@@ -66,12 +66,12 @@ int RunMain(int argc, char** argv) {
         return status;
     }
     const char* fileName = argv[arguments.nFileIndex];
-    FileHandle file(std::fopen(fileName, "r"));
+    UniqueCFile file(std::fopen(fileName, "r"));
     if (!file) {
         std::fprintf(stderr, "marlowppd: cannot open %s: %s\n", fileName, std::strerror(errno));
         return kExitUsageOrFile;
     }
-    return RunMarlowppd(arguments, fileName, file.get(), stdout, stderr);
+    return RunMarlowppd(arguments, fileName, file.Get(), stdout, stderr);
 }
 
 }  // namespace

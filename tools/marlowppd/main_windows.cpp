@@ -12,7 +12,7 @@
 #include <memory>
 #include <new>
 
-#include "file_handle.h"
+#include "ppd/ppd_input.h"
 #include "run_marlowppd.h"
 #include "utf16_arguments.h"
 
@@ -65,13 +65,13 @@ int RunMain(int argc, wchar_t** argv) {
         std::fputs("marlowppd: out of memory\n", stderr);
         return kExitUsageOrFile;
     }
-    FileHandle file(_wfopen(argv[arguments.nFileIndex], L"r"));
+    UniqueCFile file(_wfopen(argv[arguments.nFileIndex], L"r"));
     if (!file) {
         std::fprintf(stderr, "marlowppd: cannot open %s: %s\n", fileName.get(),
                      std::strerror(errno));
         return kExitUsageOrFile;
     }
-    return RunMarlowppd(arguments, fileName.get(), file.get(), stdout, stderr);
+    return RunMarlowppd(arguments, fileName.get(), file.Get(), stdout, stderr);
 }
 
 }  // namespace

@@ -6,11 +6,15 @@ namespace marlow {
 
 const char kMarlowppdUsage[] =
     "usage: marlowppd FILE [--installed *KEY=OPTION]... [--json]\n"
+    "       marlowppd --lint FILE [--json]\n"
     "Reads a PPD file the way the marlowui plug-in does and prints its features,\n"
     "options (with their constrained marks), installable selections and constraints.\n"
     "  --installed *KEY=OPTION  set an installed option, then evaluate the constraints\n"
     "  --json                   print JSON instead of text\n"
-    "Exit status: 0 read completely, 1 reading stopped early, 2 usage or file error.\n";
+    "  --lint                   print where the plug-in reads the file differently from\n"
+    "                           the PPD format, and what the user then misses\n"
+    "Exit status: 0 read completely (--lint: no finding), 1 reading stopped early\n"
+    "(--lint: findings), 2 usage or file error.\n";
 
 namespace {
 
@@ -67,6 +71,8 @@ ArgumentsResult ParseMarlowppdArguments(int argc, char16_t** argv, MarlowppdArgu
             return ArgumentsResult::kHelp;
         } else if (Equals(argv[i], "--json")) {
             arguments.bJson = true;
+        } else if (Equals(argv[i], "--lint")) {
+            arguments.bLint = true;
         } else if (Equals(argv[i], "--installed")) {
             if (i + 1 >= argc) {
                 return Invalid("--installed needs *KEY=OPTION", ppszProblem);
@@ -88,6 +94,9 @@ ArgumentsResult ParseMarlowppdArguments(int argc, char16_t** argv, MarlowppdArgu
     }
     if (arguments.nFileIndex < 0) {
         return Invalid("no file given", ppszProblem);
+    }
+    if (arguments.bLint && arguments.nInstalledCount > 0) {
+        return Invalid("--lint takes no --installed", ppszProblem);
     }
     return ArgumentsResult::kValid;
 }

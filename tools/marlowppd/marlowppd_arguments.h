@@ -1,5 +1,6 @@
 // The command line of marlowppd:
 //   marlowppd FILE [--installed *KEY=OPTION]... [--json]
+//   marlowppd --lint FILE [--json]
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@ struct InstalledOption {
 struct MarlowppdArguments {
     int nFileIndex = -1;  // the argument that names the PPD file
     bool bJson = false;
+    bool bLint = false;
     bool bHelp = false;
     std::unique_ptr<InstalledOption[]> pInstalled;
     int nInstalledCount = 0;

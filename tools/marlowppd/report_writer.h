@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "ppd/ppd_records.h"
 #include "ppd/ppd_text.h"
 
 namespace marlow {
@@ -20,6 +21,7 @@ public:
     // everything else as UTF-8 (an unpaired surrogate as U+FFFD).
     void WriteQuoted(const char16_t* units, std::int32_t count);
     void WriteQuoted(const PpdText& text) { WriteQuoted(text.Text(), text.Length()); }
+    void WriteQuoted(const PpdConstraintText& text) { WriteQuoted(text.Text(), text.Length()); }
     // The same without the quotes and escapes, for messages.
     void WriteUtf8(const char16_t* units, std::int32_t count);
 

@@ -1,5 +1,8 @@
 #include "run_marlowppd.h"
 
+#include <vector>
+
+#include "lint_report.h"
 #include "model_report.h"
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
@@ -77,6 +80,20 @@ int CheckMarlowppdArguments(int argc, char16_t** argv, MarlowppdArguments& argum
 
 int RunMarlowppd(const MarlowppdArguments& arguments, const char* fileName, std::FILE* ppd,
                  std::FILE* out, std::FILE* err) {
+    if (arguments.bLint) {
+        // The bytes as the plug-in gets them, through the same read function.
+        std::vector<unsigned char> bytes;
+        for (int c = ReadPpdFileByte(ppd); c >= 0; c = ReadPpdFileByte(ppd)) {
+            bytes.push_back(static_cast<unsigned char>(c));
+        }
+        const std::vector<LintFinding> findings = LintPpd(bytes);
+        if (arguments.bJson) {
+            PrintLintJson(findings, out);
+        } else {
+            PrintLintText(findings, out);
+        }
+        return findings.empty() ? kExitComplete : kExitStoppedEarly;
+    }
     PpdReadReport report;
     std::unique_ptr<PpdModel> model = ReadPpdModel(ReadPpdFileByte, ppd, &report);
     if (!model) {
