@@ -10,7 +10,7 @@ void ApplyInstalledOptions(PluginContext& context, POEMUIOBJ poemuiobj) {
     PpdModel& model = *context.pPpdModel;
     for (std::int32_t i = 0; i < model.GetFeatureCount(); ++i) {
         const PpdFeature* feature = model.GetPpdFeature(i);
-        if (!feature->groupKeyword.EqualsString(kInstallableOptionsGroup)) {
+        if (!feature->IsInstallable()) {
             continue;
         }
         WCHAR option[kOptionKeywordUnits] = {};

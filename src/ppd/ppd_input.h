@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "platform/unique_handle.h"
+#include "platform/unique_c_file.h"  // UniqueCFile, for the callers that open the file
 
 namespace marlow {
 
@@ -21,13 +21,5 @@ struct PpdMemoryInput {
     std::size_t cbRead;
 };
 int ReadPpdMemoryByte(void* input);
-
-// An open C file that closes itself.
-struct CFilePolicy {
-    using Handle = std::FILE*;
-    static constexpr Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle file) noexcept { static_cast<void>(std::fclose(file)); }
-};
-using UniqueCFile = UniqueHandle<CFilePolicy>;
 
 }  // namespace marlow
