@@ -18,7 +18,9 @@ namespace {
 
 std::wstring ToWide(const PpdText& text) { return std::wstring(text.Text(), text.Text() + text.Length()); }
 
-std::string ToKeyword(const PpdText& text) {
+// The model's feature and constraint texts alike.
+template <typename ModelText>
+std::string ToKeyword(const ModelText& text) {
     std::string keyword;
     for (std::int32_t i = 0; i < text.Length(); ++i) {
         if (i == 0 && text.Text()[0] == u'*') continue;
