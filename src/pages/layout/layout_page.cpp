@@ -1,18 +1,90 @@
 #include "pages/layout/layout_page.h"
 
 #include "core/boundary_guard.h"
+#include "pages/layout/common_controls_api.h"
+#include "pages/layout/layout_commands.h"
+#include "pages/layout/layout_controls.h"
+#include "pages/layout/layout_preview.h"
 #include "pages/page_context.h"
 
 namespace marlow {
+namespace {
 
-// The page keeps its context; its controls are not filled yet.
-INT_PTR CALLBACK LayoutPageProc(HWND hDlg, UINT message, WPARAM, LPARAM lParam) {
-    return CallGuarded<INT_PTR>(FALSE, [&]() -> INT_PTR {
-        if (message == WM_INITDIALOG) {
-            KeepPageContext(hDlg, lParam);
-        }
+// The page's image list lives in a window property of the page from
+// WM_INITDIALOG to WM_DESTROY.
+constexpr WCHAR kImageListProperty[] = L"marlowui.LayoutImageList";
+
+INT_PTR InitLayoutPage(HWND hDlg, LPARAM lParam) {
+    const PluginContext* context = KeepPageContext(hDlg, lParam);
+    if (context == nullptr) {
         return FALSE;
-    });
+    }
+    CallInitCommonControls();
+    // Texts and pictures come from the host's record (module and heap);
+    // without it the template's texts stay and the lists get no pictures.
+    if (context->pOemCuiParam == nullptr) {
+        return FALSE;
+    }
+    SetLayoutLabels(hDlg, *context->pOemCuiParam);
+    UniqueImageList images = CreateLayoutImageList(*context->pOemCuiParam);
+    if (images && SetPropW(hDlg, kImageListProperty, images.Get())) {
+        SetLayoutImageList(hDlg, images.Release());
+    }
+    return FALSE;
+}
+
+void DestroyLayoutImageList(HWND hDlg) {
+    const UniqueImageList images(static_cast<HIMAGELIST>(RemovePropW(hDlg, kImageListProperty)));
+}
+
+INT_PTR HandleLayoutNotify(const PluginContext& context, const NMHDR* header) {
+    if (header == nullptr) {
+        return TRUE;
+    }
+    switch (header->code) {
+    case PSN_RESET:
+        return FALSE;
+    case PSN_KILLACTIVE:
+    case PSN_APPLY:
+        PushLayoutItems(context);
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
+
+INT_PTR HandleLayoutMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        return InitLayoutPage(hDlg, lParam);
+    }
+    // Without the host's record the page handles nothing at all.
+    const PluginContext* context = FindPageContext(hDlg);
+    if (context == nullptr || context->pOemCuiParam == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+    case WM_SHOWWINDOW:
+        SyncLayoutControls(hDlg, *context->pOemCuiParam);
+        return FALSE;
+    case WM_COMMAND:
+        return HandleLayoutCommand(hDlg, *context, LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY:
+        return HandleLayoutNotify(*context, reinterpret_cast<const NMHDR*>(lParam));
+    case WM_PAINT:
+        PaintLayoutPreview(hDlg, *context->pOemCuiParam);
+        return FALSE;
+    case WM_DESTROY:
+        DestroyLayoutImageList(hDlg);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK LayoutPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallGuarded<INT_PTR>(FALSE, [&] { return HandleLayoutMessage(hDlg, message, wParam, lParam); });
 }
 
 }  // namespace marlow

@@ -1,0 +1,211 @@
+#include "pages/layout/layout_commands.h"
+
+#include "core/host_items.h"
+#include "pages/layout/layout_controls.h"
+#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_lists.h"
+#include "res/resource_ids.h"
+
+namespace marlow {
+namespace {
+
+#if NTDDI_VERSION >= 0x06000000
+constexpr bool kNewerGeneration = true;
+#else
+constexpr bool kNewerGeneration = false;
+#endif
+
+// Two pages per sheet: where leaving booklet lands.
+constexpr LONG kTwoPagesOption = 1;
+constexpr LONG kOneSidedOption = 0;
+constexpr LONG kShortEdgeOption = 1;
+
+void UpdateHostItem(const PluginContext& context, OPTITEM& item) {
+    if (context.pDriverUI) {
+        // The host's answer changes nothing here.
+        static_cast<void>(context.pDriverUI->DrvUpdateUISetting(context.pOemCuiParam->poemuiobj, &item, 0,
+                                                                OEMCUIP_DOCPROP));
+    }
+}
+
+void AnnounceChange(HWND hDlg) { SendMessageW(GetParent(hDlg), PSM_CHANGED, reinterpret_cast<WPARAM>(hDlg), 0); }
+
+void AnnounceChangeAndRepaint(HWND hDlg) {
+    AnnounceChange(hDlg);
+    InvalidateRect(hDlg, nullptr, TRUE);
+}
+
+bool IsChecked(HWND hDlg, int id) { return IsDlgButtonChecked(hDlg, id) == BST_CHECKED; }
+
+// Pages per sheet rather than booklet: the arrangement instead of the
+// binding edge (newer build, full set).
+void ShowPagesPerSheetControls(HWND hDlg, bool fullSet, bool pagesPerSheet) {
+    if (!kNewerGeneration || !fullSet) {
+        return;
+    }
+    EnableControl(hDlg, IDC_NUP_DIRECTION, pagesPerSheet);
+    EnableControl(hDlg, IDC_NUP_DIRECTION_LABEL, pagesPerSheet);
+    EnableControl(hDlg, IDC_BOOKLET_EDGE, !pagesPerSheet);
+    EnableControl(hDlg, IDC_BOOKLET_EDGE_LABEL, !pagesPerSheet);
+}
+
+// Borders make sense with more than one page on the sheet.
+void FollowBordersToPages(HWND hDlg, const OPTITEM& pagesPerSheet) {
+    const bool onePage = pagesPerSheet.Sel == 0;
+    EnableControl(hDlg, IDC_DRAW_BORDERS, !onePage);
+    CheckControl(hDlg, IDC_DRAW_BORDERS, !onePage && (pagesPerSheet.Flags & OPTIF_ECB_CHECKED) != 0);
+}
+
+// Borders toggled: the flag follows the check box, and the host hears of
+// each real change at once. The picture does not show borders.
+void ToggleBorders(HWND hDlg, const PluginContext& context, OPTITEM& item) {
+    const bool checked = IsChecked(hDlg, IDC_DRAW_BORDERS);
+    const bool flagged = (item.Flags & OPTIF_ECB_CHECKED) != 0;
+    if (checked != flagged) {
+        item.Flags ^= OPTIF_ECB_CHECKED;
+        UpdateHostItem(context, item);
+    }
+    AnnounceChange(hDlg);
+}
+
+void ChoosePagesPerSheet(HWND hDlg, OPTITEM& item, bool fullSet) {
+    if (item.Sel == kBookletOption) {
+        item.Sel = kTwoPagesOption;
+        SelectListOption(GetDlgItem(hDlg, IDC_PAGES_PER_SHEET), kTwoPagesOption);
+    }
+    EnableControl(hDlg, IDC_PAGES_PER_SHEET, true);
+    ShowPagesPerSheetControls(hDlg, fullSet, true);
+}
+
+// Booklet prints on both sides: one-sided turns into the short-edge flip.
+void ChooseBooklet(HWND hDlg, const OEMCUIPPARAM& param, OPTITEM& item, bool fullSet) {
+    item.Sel = kBookletOption;
+    if (GetListOption(GetDlgItem(hDlg, IDC_DUPLEX)) == kOneSidedOption) {
+        SelectListOption(GetDlgItem(hDlg, IDC_DUPLEX), kShortEdgeOption);
+        OPTITEM* duplex = FindFirstLayoutItem(param, DMPUB_DUPLEX);
+        if (IsBoundItem(duplex)) {
+            SetItemSelection(*duplex, kShortEdgeOption);
+        }
+    }
+    SelectListOption(GetDlgItem(hDlg, IDC_PAGES_PER_SHEET), kTwoPagesOption);
+    EnableControl(hDlg, IDC_PAGES_PER_SHEET, false);
+    ShowPagesPerSheetControls(hDlg, fullSet, false);
+}
+
+INT_PTR HandleLayoutClick(HWND hDlg, const PluginContext& context, int id) {
+    const OEMCUIPPARAM& param = *context.pOemCuiParam;
+    const bool fullSet = HasFullLayoutItemSet(param);
+    OPTITEM* item = FindFirstLayoutItem(param, DMPUB_NUP);
+    if (!IsBoundItem(item)) {
+        return TRUE;
+    }
+    item->Flags |= OPTIF_CHANGEONCE;
+    if (id == IDC_DRAW_BORDERS) {
+        if (kNewerGeneration && fullSet) {
+            ToggleBorders(hDlg, context, *item);
+            return TRUE;
+        }
+        EnableControl(hDlg, IDC_PAGES_PER_SHEET, true);
+    } else if (id == IDC_PAGES_PER_SHEET_RADIO) {
+        ChoosePagesPerSheet(hDlg, *item, fullSet);
+    } else {
+        ChooseBooklet(hDlg, param, *item, fullSet);
+    }
+    if (kNewerGeneration && fullSet && id != IDC_DRAW_BORDERS) {
+        FollowBordersToPages(hDlg, *item);
+    }
+    AnnounceChangeAndRepaint(hDlg);
+    return TRUE;
+}
+
+// One-sided printing ends booklet: back to two pages per sheet.
+void LeaveBookletForOneSided(HWND hDlg, const OEMCUIPPARAM& param, bool fullSet) {
+    for (OPTITEM& item : GetHostItems(param)) {
+        if (item.DMPubID == DMPUB_NUP && item.Sel == kBookletOption && IsBoundItem(&item)) {
+            SetItemSelection(item, kTwoPagesOption);
+        }
+    }
+    CheckControl(hDlg, IDC_BOOKLET_RADIO, false);
+    CheckControl(hDlg, IDC_PAGES_PER_SHEET_RADIO, true);
+    SelectListOption(GetDlgItem(hDlg, IDC_PAGES_PER_SHEET), kTwoPagesOption);
+    EnableControl(hDlg, IDC_PAGES_PER_SHEET, true);
+    ShowPagesPerSheetControls(hDlg, fullSet, true);
+}
+
+BYTE FindListItemId(int listId) {
+    switch (listId) {
+    case IDC_ORIENTATION:
+        return DMPUB_ORIENTATION;
+    case IDC_DUPLEX:
+        return DMPUB_DUPLEX;
+    case IDC_PAGE_ORDER:
+        return DMPUB_PAGEORDER;
+    case IDC_PAGES_PER_SHEET:
+        return DMPUB_NUP;
+    case IDC_NUP_DIRECTION:
+        return kNewerGeneration ? kNupDirectionItem : 0;
+    case IDC_BOOKLET_EDGE:
+        return kNewerGeneration ? kBookletEdgeItem : 0;
+    default:
+        return 0;
+    }
+}
+
+INT_PTR HandleLayoutSelection(HWND hDlg, const PluginContext& context, int listId) {
+    const OEMCUIPPARAM& param = *context.pOemCuiParam;
+    const BYTE dmPubId = FindListItemId(listId);
+    // A list without a current entry names no option to write.
+    const LONG option = GetListOption(GetDlgItem(hDlg, listId));
+    const bool fullSet = HasFullLayoutItemSet(param);
+    OPTITEM* item = dmPubId != 0 ? FindFirstLayoutItem(param, dmPubId) : nullptr;
+    if (!IsBoundItem(item) || option == kNoListOption) {
+        return TRUE;
+    }
+    if (dmPubId == DMPUB_ORIENTATION) {
+        const LONG old = item->Sel;
+        SetItemSelection(*item, option);
+        OPTITEM* duplex = FindFirstLayoutItem(param, DMPUB_DUPLEX);
+        if (option != old && IsBoundItem(duplex)) {
+            FillDuplexList(hDlg, param, *duplex, option != 0);
+        }
+    } else if (dmPubId == DMPUB_NUP) {
+        SetItemSelection(*item, option);
+        if (kNewerGeneration && fullSet) {
+            FollowBordersToPages(hDlg, *item);
+        }
+    } else {
+        SetItemSelection(*item, option);
+        if (dmPubId == DMPUB_DUPLEX && option == kOneSidedOption && IsChecked(hDlg, IDC_BOOKLET_RADIO)) {
+            LeaveBookletForOneSided(hDlg, param, fullSet);
+        }
+    }
+    AnnounceChangeAndRepaint(hDlg);
+    return TRUE;
+}
+
+}  // namespace
+
+INT_PTR HandleLayoutCommand(HWND hDlg, const PluginContext& context, int id, UINT notification) noexcept {
+    if (notification == BN_CLICKED) {
+        if (id == IDC_PAGES_PER_SHEET_RADIO || id == IDC_BOOKLET_RADIO || id == IDC_DRAW_BORDERS) {
+            return HandleLayoutClick(hDlg, context, id);
+        }
+        return TRUE;
+    }
+    if (notification == CBN_SELCHANGE) {
+        return HandleLayoutSelection(hDlg, context, id);
+    }
+    return FALSE;
+}
+
+void PushLayoutItems(const PluginContext& context) noexcept {
+    for (OPTITEM& item : GetHostItems(*context.pOemCuiParam)) {
+        const bool pushable = item.DMPubID == DMPUB_ORIENTATION || item.DMPubID == DMPUB_DUPLEX;
+        if (pushable && IsBoundItem(&item) && (item.Flags & OPTIF_CHANGEONCE) != 0 &&
+            !IsCurrentOptionMarked(item)) {
+            UpdateHostItem(context, item);
+        }
+    }
+}
+
+}  // namespace marlow
