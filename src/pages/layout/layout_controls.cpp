@@ -69,17 +69,21 @@ int DuplexImage(LONG option, bool marked, bool landscape) {
     return first + 2 * option + (marked ? 1 : 0);
 }
 
-// Fills a picture list from the item's first options. Marked options are
-// left out unless the current option (among those listed) is marked itself.
+// Whether a picture list shows the marked options: always, or only when the
+// current option (among those listed) is marked itself.
+enum class MarkedOptions { kListed, kLeftOutUnlessCurrent };
+
+// Fills a picture list from the item's first options.
 template <typename ImageOf>
 void FillPictureList(HWND list, const OEMCUIPPARAM& param, const OPTITEM& item, UINT firstText,
-                     LONG maxEntries, ImageOf imageOf) {
+                     LONG maxEntries, MarkedOptions markedOptions, ImageOf imageOf) {
     EmptyList(list);
     const LONG entries = std::min(CountItemOptions(item), maxEntries);
-    const bool currentMarked = item.Sel < maxEntries && IsCurrentOptionMarked(item);
+    const bool listMarked = markedOptions == MarkedOptions::kListed ||
+                            (item.Sel < maxEntries && IsCurrentOptionMarked(item));
     for (LONG option = 0; option < entries; ++option) {
         const bool marked = IsOptionMarked(item, option);
-        if (marked && !currentMarked) {
+        if (marked && !listMarked) {
             continue;
         }
         AppendPictureEntry(list, param, firstText + static_cast<UINT>(option), imageOf(option, marked), option);
@@ -151,7 +155,7 @@ void SyncItem(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool fu
         DisableIfItemDisabled(hDlg, item, IDC_ORIENTATION, IDC_ORIENTATION_LABEL);
         if (IsBoundItem(&item)) {
             FillPictureList(List(hDlg, IDC_ORIENTATION), param, item, IDS_ORIENTATION_FIRST, kOrientationEntries,
-                            OrientationImage);
+                            MarkedOptions::kLeftOutUnlessCurrent, OrientationImage);
         }
         return;
     case DMPUB_DUPLEX:
@@ -167,9 +171,8 @@ void SyncItem(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool fu
         DisableIfItemDisabled(hDlg, item, IDC_PAGE_ORDER, IDC_PAGE_ORDER_LABEL);
         if (IsBoundItem(&item)) {
             FillPictureList(List(hDlg, IDC_PAGE_ORDER), param, item, IDS_PAGE_ORDER_FIRST, kPageOrderEntries,
-                            [&](LONG option, bool) {
-                                return IsOptionMarked(item, option) ? kWarningSignImage : kNoImage;
-                            });
+                            MarkedOptions::kListed,
+                            [](LONG, bool marked) { return marked ? kWarningSignImage : kNoImage; });
         }
         return;
     default:
@@ -237,7 +240,7 @@ void SetLayoutImageList(HWND hDlg, HIMAGELIST hImageList) noexcept {
 
 void FillDuplexList(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool landscape) noexcept {
     FillPictureList(List(hDlg, IDC_DUPLEX), param, item, IDS_DUPLEX_FIRST, kDuplexEntries,
-                    [landscape](LONG option, bool marked) { return DuplexImage(option, marked, landscape); });
+                    MarkedOptions::kLeftOutUnlessCurrent, [landscape](LONG option, bool marked) { return DuplexImage(option, marked, landscape); });
 }
 
 void SyncLayoutControls(HWND hDlg, const OEMCUIPPARAM& param) noexcept {

@@ -48,6 +48,16 @@ UINT ChooseOverlay(const PreviewSettings& s) noexcept {
     return ToBitmapId(first + 3LL * s.pagesPerSheet + (top ? 1 : 0));
 }
 
+// Pages per sheet and arrangements beyond the pictures would land on the id
+// of another picture: no picture at all for them.
+bool HasPicture(const PreviewSettings& s) noexcept {
+    if (s.pagesPerSheet < 0 || s.pagesPerSheet > kBookletOption) {
+        return false;
+    }
+    const bool arranged = s.pagesPerSheet >= 2 && s.pagesPerSheet <= 5;
+    return !arranged || (s.direction >= 0 && s.direction <= 3);
+}
+
 void UpdateLast(LONG* setting, const OPTITEM& item, BYTE dmPubId, BYTE wanted) noexcept {
     if (dmPubId == wanted) {
         *setting = item.Sel;
@@ -126,6 +136,9 @@ PreviewSettings ReadPreviewSettings(const OPTITEM* pItems, DWORD cItems) noexcep
 
 PreviewBitmaps ChoosePreviewBitmaps(const PreviewSettings& settings) noexcept {
     PreviewBitmaps bitmaps;
+    if (!HasPicture(settings)) {
+        return bitmaps;
+    }
     bitmaps.base = IDB_COLOR_PORTRAIT_FIRST;
     const bool knownColour = settings.color == 0 || settings.color == 1;
     const bool knownOrientation = settings.orientation == 0 || IsLandscape(settings.orientation);

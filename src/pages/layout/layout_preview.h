@@ -28,9 +28,11 @@ struct PreviewBitmaps {
 // edge (both stay 0).
 [[nodiscard]] PreviewSettings ReadPreviewSettings(const OPTITEM* pItems, DWORD cItems) noexcept;
 
-// The bitmaps for these settings. Settings that name no picture give an id
-// that the resource set lacks, or 0 where the arithmetic leaves the range
-// of resource ids; either way nothing of that bitmap is drawn.
+// The bitmaps for these settings. Pages per sheet outside 0..6, or an
+// arrangement outside 0..3 where the arrangement counts, name no picture:
+// base and overlay 0 (the area shows the window colour only), rather than
+// the id of some other picture that the arithmetic would reach. A colour or
+// orientation of neither kind keeps the first picture, 12101.
 [[nodiscard]] PreviewBitmaps ChoosePreviewBitmaps(const PreviewSettings& settings) noexcept;
 
 // The same from the item array; base 12101 and no overlay without one.
