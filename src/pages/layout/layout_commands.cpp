@@ -9,11 +9,6 @@
 namespace marlow {
 namespace {
 
-#if NTDDI_VERSION >= 0x06000000
-constexpr bool kNewerGeneration = true;
-#else
-constexpr bool kNewerGeneration = false;
-#endif
 
 // Two pages per sheet: where leaving booklet lands.
 constexpr LONG kTwoPagesOption = 1;
@@ -40,7 +35,7 @@ bool IsChecked(HWND hDlg, int id) { return IsDlgButtonChecked(hDlg, id) == BST_C
 // Pages per sheet rather than booklet: the arrangement instead of the
 // binding edge (newer build, full set).
 void ShowPagesPerSheetControls(HWND hDlg, bool fullSet, bool pagesPerSheet) {
-    if (!kNewerGeneration || !fullSet) {
+    if (!kNewerPlatformGeneration || !fullSet) {
         return;
     }
     EnableControl(hDlg, IDC_NUP_DIRECTION, pagesPerSheet);
@@ -101,7 +96,7 @@ INT_PTR HandleLayoutClick(HWND hDlg, const PluginContext& context, int id) {
     }
     item->Flags |= OPTIF_CHANGEONCE;
     if (id == IDC_DRAW_BORDERS) {
-        if (kNewerGeneration && fullSet) {
+        if (kNewerPlatformGeneration && fullSet) {
             ToggleBorders(hDlg, context, *item);
             return TRUE;
         }
@@ -111,7 +106,7 @@ INT_PTR HandleLayoutClick(HWND hDlg, const PluginContext& context, int id) {
     } else {
         ChooseBooklet(hDlg, param, *item, fullSet);
     }
-    if (kNewerGeneration && fullSet && id != IDC_DRAW_BORDERS) {
+    if (kNewerPlatformGeneration && fullSet && id != IDC_DRAW_BORDERS) {
         FollowBordersToPages(hDlg, *item);
     }
     AnnounceChangeAndRepaint(hDlg);
@@ -143,9 +138,9 @@ BYTE FindListItemId(int listId) {
     case IDC_PAGES_PER_SHEET:
         return DMPUB_NUP;
     case IDC_NUP_DIRECTION:
-        return kNewerGeneration ? kNupDirectionItem : 0;
+        return kNewerPlatformGeneration ? kNupDirectionItem : 0;
     case IDC_BOOKLET_EDGE:
-        return kNewerGeneration ? kBookletEdgeItem : 0;
+        return kNewerPlatformGeneration ? kBookletEdgeItem : 0;
     default:
         return 0;
     }
@@ -170,7 +165,7 @@ INT_PTR HandleLayoutSelection(HWND hDlg, const PluginContext& context, int listI
         }
     } else if (dmPubId == DMPUB_NUP) {
         SetItemSelection(*item, option);
-        if (kNewerGeneration && fullSet) {
+        if (kNewerPlatformGeneration && fullSet) {
             FollowBordersToPages(hDlg, *item);
         }
     } else {

@@ -30,11 +30,6 @@ constexpr LabelText kLabels[] = {
     {IDC_DRAW_BORDERS, IDS_DRAW_BORDERS_CHECK},
 };
 
-#if NTDDI_VERSION >= 0x06000000
-constexpr bool kNewerGeneration = true;
-#else
-constexpr bool kNewerGeneration = false;
-#endif
 constexpr std::size_t kLabelsOfOlderBuild = 6;
 
 // Image list order: each picture, then its warning-sign variant.
@@ -129,7 +124,7 @@ void SyncPagesPerSheet(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item
         EnableControl(hDlg, IDC_BOOKLET_RADIO, false);
         return;
     }
-    if (!kNewerGeneration) {
+    if (!kNewerPlatformGeneration) {
         return;
     }
     EnableControl(hDlg, IDC_NUP_DIRECTION, !booklet);
@@ -178,7 +173,7 @@ void SyncItem(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool fu
     default:
         break;
     }
-    if (!kNewerGeneration) {
+    if (!kNewerPlatformGeneration) {
         return;
     }
     if (item.DMPubID == kNupDirectionItem) {
@@ -201,14 +196,14 @@ void CheckControl(HWND hDlg, int id, bool check) noexcept {
 }
 
 void SetLayoutLabels(HWND hDlg, const OEMCUIPPARAM& param) noexcept {
-    const std::size_t labels = kNewerGeneration ? std::size(kLabels) : kLabelsOfOlderBuild;
+    const std::size_t labels = kNewerPlatformGeneration ? std::size(kLabels) : kLabelsOfOlderBuild;
     for (std::size_t i = 0; i < labels; ++i) {
         const UniqueHeapText text =
             LoadResourceString(static_cast<HMODULE>(param.hModule), param.hOEMHeap, kLabels[i].textId);
         SendDlgItemMessageW(hDlg, kLabels[i].controlId, WM_SETTEXT, 0,
                             reinterpret_cast<LPARAM>(text ? text.Get() : L""));
     }
-    if (!kNewerGeneration) {
+    if (!kNewerPlatformGeneration) {
         for (int id : {IDC_NUP_DIRECTION_LABEL, IDC_NUP_DIRECTION, IDC_BOOKLET_EDGE_LABEL, IDC_BOOKLET_EDGE,
                        IDC_DRAW_BORDERS}) {
             ShowWindow(GetDlgItem(hDlg, id), SW_HIDE);
@@ -253,7 +248,7 @@ void SyncLayoutControls(HWND hDlg, const OEMCUIPPARAM& param) noexcept {
     }
     EnableControl(hDlg, IDC_PAGE_ORDER, false);
     EnableControl(hDlg, IDC_PAGE_ORDER_LABEL, false);
-    if (kNewerGeneration) {
+    if (kNewerPlatformGeneration) {
         for (int id : {IDC_NUP_DIRECTION, IDC_NUP_DIRECTION_LABEL, IDC_BOOKLET_EDGE, IDC_BOOKLET_EDGE_LABEL,
                        IDC_DRAW_BORDERS}) {
             EnableControl(hDlg, id, false);

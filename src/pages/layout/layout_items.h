@@ -8,6 +8,14 @@
 
 namespace marlow {
 
+// Whether this is the build for the newer platform generation, whose page
+// also offers the arrangement, the booklet binding edge and the borders.
+#if NTDDI_VERSION >= 0x06000000
+constexpr bool kNewerPlatformGeneration = true;
+#else
+constexpr bool kNewerPlatformGeneration = false;
+#endif
+
 // DMPubIDs of the newer platform generation's layout items (the 5.x build's
 // headers lack them; its page does not use them).
 constexpr BYTE kNupDirectionItem = 18;

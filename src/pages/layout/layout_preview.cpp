@@ -126,10 +126,10 @@ PreviewSettings ReadPreviewSettings(const OPTITEM* pItems, DWORD cItems) noexcep
         UpdateLast(&settings.orientation, item, item.DMPubID, DMPUB_ORIENTATION);
         UpdateLast(&settings.duplex, item, item.DMPubID, DMPUB_DUPLEX);
         UpdateLast(&settings.pagesPerSheet, item, item.DMPubID, DMPUB_NUP);
-#if NTDDI_VERSION >= 0x06000000
-        UpdateLast(&settings.direction, item, item.DMPubID, kNupDirectionItem);
-        UpdateLast(&settings.bookletEdge, item, item.DMPubID, kBookletEdgeItem);
-#endif
+        if (kNewerPlatformGeneration) {
+            UpdateLast(&settings.direction, item, item.DMPubID, kNupDirectionItem);
+            UpdateLast(&settings.bookletEdge, item, item.DMPubID, kBookletEdgeItem);
+        }
     }
     return settings;
 }

@@ -6,6 +6,7 @@
 #include "host/document_pages.h"
 #include "host/page_driving.h"
 #include "host/utf8_text.h"
+#include "pages/layout/layout_items.h"
 #include "platform_version_patch.h"
 #include "res/resource_ids.h"
 #include "sheet_test_support.h"
@@ -25,11 +26,7 @@ inline void PrintTo(const SheetMessage& m, std::ostream* os) {
 
 namespace marlow::test {
 
-#if NTDDI_VERSION >= 0x06000000
-constexpr bool kNewerBuild = true;
-#else
-constexpr bool kNewerBuild = false;
-#endif
+constexpr bool kNewerBuild = kNewerPlatformGeneration;
 
 class LayoutPage : public SheetTest {
 protected:
@@ -117,37 +114,38 @@ protected:
     // "*Portrait 0/0, Landscape 2/2": each entry's text and its image and
     // selected image (and its indent when not 0); the current one starred.
     std::string DescribePictureList(int id) const {
-        const HWND list = GetDlgItem(page, id);
-        const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-        const LRESULT current = SendMessageW(list, CB_GETCURSEL, 0, 0);
-        std::string description;
-        for (LRESULT i = 0; i < count; ++i) {
+        return DescribeEntries(id, [](HWND list, int position) {
             WCHAR text[128] = {};
             COMBOBOXEXITEMW entry = {};
             entry.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_INDENT;
-            entry.iItem = i;
+            entry.iItem = position;
             entry.pszText = text;
             entry.cchTextMax = 128;
             SendMessageW(list, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-            if (!description.empty()) description += ", ";
-            description += (i == current ? "*" : "") + host::ToUtf8(text) + " " + std::to_string(entry.iImage) +
-                           "/" + std::to_string(entry.iSelectedImage);
+            std::string description = host::ToUtf8(text) + " " + std::to_string(entry.iImage) + "/" +
+                                      std::to_string(entry.iSelectedImage);
             if (entry.iIndent != 0) description += " indent " + std::to_string(entry.iIndent);
-        }
-        return description;
+            return description;
+        });
     }
 
     // "1, *2, 4": the texts of a plain list, the current one starred.
     std::string DescribeTextList(int id) const {
-        const HWND list = GetDlgItem(page, id);
-        const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-        const LRESULT current = SendMessageW(list, CB_GETCURSEL, 0, 0);
-        std::string description;
-        for (LRESULT i = 0; i < count; ++i) {
+        return DescribeEntries(id, [](HWND list, int position) {
             WCHAR text[128] = {};
-            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text));
+            return host::ToUtf8(text);
+        });
+    }
+
+    std::string DescribeEntries(int id, const std::function<std::string(HWND, int)>& describeEntry) const {
+        const HWND list = GetDlgItem(page, id);
+        const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+        const int current = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+        std::string description;
+        for (int position = 0; position < count; ++position) {
             if (!description.empty()) description += ", ";
-            description += (i == current ? "*" : "") + host::ToUtf8(text);
+            description += (position == current ? "*" : "") + describeEntry(list, position);
         }
         return description;
     }

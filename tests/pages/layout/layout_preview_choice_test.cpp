@@ -3,6 +3,7 @@
 // must name a bitmap the library has, of the right family, orientation and
 // arrangement; and what it picks from host item arrays, hostile ones
 // included.
+#include "pages/layout/layout_items.h"
 #include "pages/layout/layout_preview.h"
 #include "res/resource_ids.h"
 #include "plugin_module.h"
@@ -16,11 +17,7 @@
 namespace marlow::test {
 namespace {
 
-#if NTDDI_VERSION >= 0x06000000
-constexpr bool kNewerBuild = true;
-#else
-constexpr bool kNewerBuild = false;
-#endif
+constexpr bool kNewerBuild = kNewerPlatformGeneration;
 
 // The picture each setting asks for, as the resource set lays its families
 // out: a family per colour and orientation of the sheet, four pictures per
