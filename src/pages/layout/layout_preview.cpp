@@ -16,7 +16,11 @@ UINT ToBitmapId(long long id) noexcept { return id > 0 && id <= 0xFFFF ? static_
 
 bool IsLandscape(LONG orientation) noexcept { return orientation == 1 || orientation == 2; }
 
+// The older build shows the first picture of each pages-per-sheet group.
 LONG ChooseVariant(const PreviewSettings& s) noexcept {
+    if (!kNewerPlatformGeneration) {
+        return 0;
+    }
     switch (s.pagesPerSheet) {
     case 0:
         return 0;
@@ -54,7 +58,7 @@ bool HasPicture(const PreviewSettings& s) noexcept {
     if (s.pagesPerSheet < 0 || s.pagesPerSheet > kBookletOption) {
         return false;
     }
-    const bool arranged = s.pagesPerSheet >= 2 && s.pagesPerSheet <= 5;
+    const bool arranged = kNewerPlatformGeneration && s.pagesPerSheet >= 2 && s.pagesPerSheet <= 5;
     return !arranged || (s.direction >= 0 && s.direction <= 3);
 }
 

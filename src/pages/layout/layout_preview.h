@@ -28,8 +28,10 @@ struct PreviewBitmaps {
 // edge (both stay 0).
 [[nodiscard]] PreviewSettings ReadPreviewSettings(const OPTITEM* pItems, DWORD cItems) noexcept;
 
-// The bitmaps for these settings. Pages per sheet outside 0..6, or an
-// arrangement outside 0..3 where the arrangement counts, name no picture:
+// The bitmaps for these settings; the 5.x build takes the first picture of
+// each pages-per-sheet group whatever the arrangement and binding edge.
+// Pages per sheet outside 0..6, or (newer build) an arrangement outside
+// 0..3 where the arrangement counts, name no picture:
 // base and overlay 0 (the area shows the window colour only), rather than
 // the id of some other picture that the arithmetic would reach. A colour or
 // orientation of neither kind keeps the first picture, 12101.

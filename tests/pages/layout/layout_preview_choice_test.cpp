@@ -78,10 +78,8 @@ TEST(LayoutPreviewChoice, EveryCombinationNamesABitmapOfTheRightFamily) {
                                 EXPECT_EQ(0u, chosen.overlay) << Describe(s);
                                 continue;
                             }
-                            PreviewSettings read = s;
-                            if (!kNewerBuild) read.direction = read.bookletEdge = 0;
-                            EXPECT_EQ(ExpectedBase(read), chosen.base) << Describe(s);
-                            EXPECT_EQ(ExpectedOverlay(read), chosen.overlay) << Describe(s);
+                            EXPECT_EQ(ExpectedBase(s), chosen.base) << Describe(s);
+                            EXPECT_EQ(ExpectedOverlay(s), chosen.overlay) << Describe(s);
                             EXPECT_TRUE(HasBitmap(plugin.Handle(), chosen.base)) << Describe(s) << ": base " << chosen.base;
                             if (chosen.overlay != 0) {
                                 EXPECT_TRUE(HasBitmap(plugin.Handle(), chosen.overlay))
@@ -115,8 +113,8 @@ TEST(LayoutPreviewChoice, TheCasesThatTellTheRulesApart) {
         // Values a host should not send: no picture rather than another one.
         {"pages per sheet beyond booklet", {1, 0, 0, 7, 0, 0}, 0, 0},
         {"pages per sheet that would reach a greyscale picture", {1, 0, 1, 40, 0, 0}, 0, 0},
-        {"an arrangement beyond the four", {1, 0, 0, 2, 4, 0}, 0, 0},
-        {"a negative arrangement", {1, 0, 0, 3, -1, 0}, 0, 0},
+        {"an arrangement beyond the four", {1, 0, 0, 2, 4, 0}, kNewerBuild ? 0u : 12109u, 0},
+        {"a negative arrangement", {1, 0, 0, 3, -1, 0}, kNewerBuild ? 0u : 12113u, 0},
         {"an arrangement where it does not count", {1, 0, 0, 0, 9, 0}, 12101, 0},
         {"pages per sheet far out", {1, 0, 1, LONG_MAX, 0, 0}, 0, 0},
         {"pages per sheet negative", {1, 0, 1, LONG_MIN, 0, 0}, 0, 0},
