@@ -18,7 +18,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <string>
 
 namespace {
@@ -27,25 +26,6 @@ using namespace marlow;
 
 constexpr WORD kJobSettingsTemplate = 10000;
 constexpr WORD kLayoutTemplate = 11001;
-
-struct NamedLanguage {
-    const wchar_t* name;
-    LANGID id;
-};
-
-// The languages of the plug-in's string tables (en-US reads the neutral one).
-constexpr NamedLanguage kLanguages[] = {{L"en-US", 0x0409}, {L"de-DE", 1031}, {L"fr-FR", 1036},
-                                        {L"it-IT", 1040},   {L"ja-JP", 1041}, {L"nl-NL", 1043},
-                                        {L"pt-PT", 2070},   {L"es-ES", 3082}};
-
-LANGID ParseLanguage(const wchar_t* text) {
-    for (const NamedLanguage& language : kLanguages) {
-        if (_wcsicmp(language.name, text) == 0) return language.id;
-    }
-    wchar_t* end = nullptr;
-    const unsigned long id = std::wcstoul(text, &end, 0);
-    return end != text && *end == L'\0' && id > 0 && id <= 0xFFFF ? static_cast<LANGID>(id) : 0;
-}
 
 int Fail(const char* message) {
     std::fprintf(stderr, "page_screenshot: %s\n", message);
@@ -59,7 +39,7 @@ int Run(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring argument = argv[i];
         if (argument == L"--lang" && i + 1 < argc) {
-            language = ParseLanguage(argv[++i]);
+            language = host::ParseLanguageName(argv[++i]);
             if (language == 0) return Fail("--lang takes en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number");
         } else if (argument == L"--page" && i + 1 < argc) {
             const std::wstring page = argv[++i];

@@ -1,22 +1,8 @@
-// Sets the calling thread's user-interface language and locale, which the
-// platform's resource loader reads, and puts the old ones back on
-// destruction.
+// The tests' name for the host kit's thread language guard.
 #pragma once
 
-#include "platform/windows_sdk.h"
+#include "host/thread_language.h"
 
 namespace marlow::test {
-
-class ThreadLanguage {
-public:
-    explicit ThreadLanguage(LANGID language);
-    ~ThreadLanguage();
-    ThreadLanguage(const ThreadLanguage&) = delete;
-    ThreadLanguage& operator=(const ThreadLanguage&) = delete;
-
-private:
-    LANGID m_oldLanguage;
-    LCID m_oldLocale;
-};
-
+using host::ThreadLanguage;
 }  // namespace marlow::test
