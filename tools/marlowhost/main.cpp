@@ -7,6 +7,7 @@
 #include "sheet_script.h"
 
 #include "host/compstui_sheet.h"
+#include "host/contact_sheet.h"
 #include "host/driver_items_page.h"
 #include "host/message_box_catcher.h"
 #include "host/plugin_session.h"
@@ -76,6 +77,22 @@ bool MakeFolder(const std::wstring& path) {
     return CreateDirectoryW(path.c_str(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+constexpr wchar_t kContactSheetName[] = L"contact-sheet.png";
+constexpr int kContactSheetColumns = 3;
+
+// All the run's pictures on one, read back from their files.
+HRESULT WritePicturesContactSheet(const std::wstring& folder, const std::vector<std::wstring>& names) {
+    std::vector<ContactSheetTile> tiles;
+    for (const std::wstring& name : names) {
+        ContactSheetTile tile;
+        const HRESULT hr = ReadPngAsPicture(folder + L"\\" + name, &tile.picture);
+        if (FAILED(hr)) return hr;
+        tile.caption = name;
+        tiles.push_back(std::move(tile));
+    }
+    return WriteContactSheet(tiles, kContactSheetColumns, folder + L"\\" + kContactSheetName);
+}
+
 int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std::wstring& ppdPath) {
     if (!options.screenshotsDir.empty() && !MakeFolder(options.screenshotsDir)) {
         return Fail(2, L"cannot make the folder " + options.screenshotsDir);
@@ -102,7 +119,13 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
     if (!run.bLoaded) {
         return Fail(2, L"the platform's compstui.dll or its CommonPropertySheetUIW is missing");
     }
-    const ScriptOutcome outcome = script.Finish();
+    ScriptOutcome outcome = script.Finish();
+    if (!outcome.pictures.empty()) {
+        if (FAILED(WritePicturesContactSheet(options.screenshotsDir, outcome.pictures))) {
+            return Fail(2, L"the contact sheet could not be written into " + options.screenshotsDir);
+        }
+        outcome.contactSheet = kContactSheetName;
+    }
 
     const SheetReportInput input = {options.printerSheet, commonUIProp,          *sheet,
                                     session.DriverUI(),   itemsPage.CallbackCalls(), outcome,

@@ -117,6 +117,7 @@ std::string WriteTextReport(const SheetReportInput& input) {
     if (!outcome.pictures.empty()) {
         AppendLine(&out, "\nPictures: " + std::to_string(outcome.pictures.size()));
         for (const std::wstring& picture : outcome.pictures) AppendLine(&out, "  " + ToUtf8(picture));
+        if (!outcome.contactSheet.empty()) AppendLine(&out, "  all of them on " + ToUtf8(outcome.contactSheet));
     }
     return out;
 }
@@ -212,6 +213,7 @@ std::string WriteJsonReport(const SheetReportInput& input) {
     json.BeginArray();
     for (const std::wstring& picture : outcome.pictures) json.String(ToUtf8(picture));
     json.EndArray();
+    json.Field("contactSheet", ToUtf8(outcome.contactSheet));
     json.EndObject();
     return out;
 }

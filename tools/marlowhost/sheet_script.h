@@ -24,6 +24,7 @@ struct ScriptOutcome {
     bool bClosedByHost = false;            // the steps left the sheet open
     std::vector<CaughtMessageBox> boxes;
     std::vector<std::wstring> pictures;    // the PNG files written, by name, in order
+    std::wstring contactSheet;             // the PNG with all of them, by name; empty: none
 };
 
 // Checks every step's verb and arguments before the sheet opens. Empty when
