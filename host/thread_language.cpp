@@ -61,6 +61,4 @@ LANGID ParseLanguageName(const wchar_t* text) {
     return end != text && *end == L'\0' && id > 0 && id <= 0xFFFF ? static_cast<LANGID>(id) : 0;
 }
 
-const char kLanguageNames[] = "en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number";
-
 }  // namespace marlow::host

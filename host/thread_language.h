@@ -23,7 +23,4 @@ private:
 // (any case), or a language number ("1031", "0x407"); 0 for anything else.
 [[nodiscard]] LANGID ParseLanguageName(const wchar_t* text);
 
-// What ParseLanguageName takes, for usage texts.
-extern const char kLanguageNames[];
-
 }  // namespace marlow::host

@@ -1,5 +1,7 @@
 #include "control_lookup.h"
 
+#include "host/page_driving.h"
+
 #include <commctrl.h>
 
 #include <climits>
@@ -15,13 +17,6 @@ std::wstring ReadClassName(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     return name;
-}
-
-std::wstring ReadText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], length + 1)));
-    return text;
 }
 
 Role FindRole(HWND window) {
@@ -147,20 +142,20 @@ HWND FindControl(HWND page, const std::wstring& label, ControlKind kind, std::ws
     const std::vector<HWND> children = ListVisibleChildren(page);
     if (role == Role::kButton) {
         for (HWND child : children) {
-            if (FindRole(child) == Role::kButton && NormalizeLabel(ReadText(child)) == wanted) return child;
+            if (FindRole(child) == Role::kButton && NormalizeLabel(ReadWindowText(child)) == wanted) return child;
         }
     }
     for (HWND child : children) {
         const Role childRole = FindRole(child);
         if ((childRole == Role::kLabel || childRole == Role::kGroup) &&
-            NormalizeLabel(ReadText(child)) == wanted) {
+            NormalizeLabel(ReadWindowText(child)) == wanted) {
             if (HWND control = FindLabelledControl(child, role, children)) return control;
         }
     }
     std::wstring labels;
     for (HWND child : children) {
         const Role childRole = FindRole(child);
-        const std::wstring text = NormalizeLabel(ReadText(child));
+        const std::wstring text = NormalizeLabel(ReadWindowText(child));
         if (!text.empty() && (childRole == Role::kLabel || childRole == Role::kGroup || childRole == role)) {
             labels += (labels.empty() ? L"\"" : L", \"") + text + L"\"";
         }
