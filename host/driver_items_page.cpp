@@ -136,6 +136,7 @@ INT_PTR CALLBACK DriverItemsPage::HandleMessage(HWND window, UINT message, WPARA
         auto* page = reinterpret_cast<DriverItemsPage*>(reinterpret_cast<PROPSHEETPAGEW*>(lParam)->lParam);
         SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
         page->window_ = window;
+        page->current_ = page->FindInitialItem();
         page->CreateControls();
         page->FillItemList();
         return TRUE;
@@ -176,6 +177,14 @@ INT_PTR CALLBACK DriverItemsPage::HandleMessage(HWND window, UINT message, WPARA
     default:
         return FALSE;
     }
+}
+
+// The item the tree shows first, as the plug-in chose it (OPTIF_INITIAL_TVITEM).
+int DriverItemsPage::FindInitialItem() {
+    for (DWORD i = 0; i < sheet_.Items().Count(); ++i) {
+        if (sheet_.Items()[i].Flags & OPTIF_INITIAL_TVITEM) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void DriverItemsPage::CreateControls() {

@@ -55,6 +55,7 @@ public:
 
 private:
     static INT_PTR CALLBACK HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    int FindInitialItem();
     void CreateControls();
     void FillItemList();
     void FillChoiceBox();
