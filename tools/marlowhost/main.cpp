@@ -147,7 +147,10 @@ int RunHost(const HostOptions& options) {
     const std::wstring ppdPath = options.ppdPath.empty() ? GetProgramDirectory() + kSamplePpd : options.ppdPath;
     PluginLibrary library(dllPath);
     if (!library.IsLoaded()) {
-        return Fail(2, L"cannot load " + dllPath + L" (error " + std::to_wstring(library.LoadError()) + L")");
+        const bool otherBitness = library.LoadError() == ERROR_BAD_EXE_FORMAT;
+        return Fail(2, L"cannot load " + dllPath + L" (error " + std::to_wstring(library.LoadError()) + L")" +
+                           (otherBitness ? L": a DLL of the other bitness; the marlowhost.exe of its own build loads it"
+                                         : L""));
     }
     if (options.frameReport) {
         return ReportPluginFrame(stdout, library);
