@@ -149,7 +149,7 @@ int RunHost(const HostOptions& options) {
     if (!library.IsLoaded()) {
         const bool otherBitness = library.LoadError() == ERROR_BAD_EXE_FORMAT;
         return Fail(2, L"cannot load " + dllPath + L" (error " + std::to_wstring(library.LoadError()) + L")" +
-                           (otherBitness ? L": a DLL of the other bitness; the marlowhost.exe of its own build loads it"
+                           (otherBitness ? L": not a DLL of this program's bitness (each build's marlowhost.exe loads that build's DLL)"
                                          : L""));
     }
     if (options.frameReport) {
