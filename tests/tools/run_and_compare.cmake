@@ -4,7 +4,7 @@
 #
 #   cmake -DPROGRAM=... [-DEMULATOR=a|b] [-DARGS=x|y] -DSTATUS=n
 #         [-DEXPECTED=file | -DEXPECT_EMPTY=ON] [-DSTDOUT_MATCH=regex]
-#         [-DSTDERR_MATCH=regex] -DWORK=prefix -P run_and_compare.cmake
+#         [-DSTDERR_MATCH=regex] [-DWINE_VERSION=win2k] -DWORK=prefix -P run_and_compare.cmake
 #
 # Lists are given with '|' between their elements. Without STDERR_MATCH the
 # standard error must be empty. With MARLOW_UPDATE_GOLDEN=1 in the
@@ -18,8 +18,13 @@ set(wine_stderr_file "${WORK}.wine-stderr")
 file(REMOVE "${stdout_file}" "${stderr_file}" "${wine_stderr_file}")
 file(WRITE "${wine_stderr_file}" "")
 
+set(wine_version "$ENV{MARLOW_WINE_VERSION}")
+if(DEFINED WINE_VERSION)
+  set(wine_version "${WINE_VERSION}")
+endif()
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env "MARLOW_WINE_STDERR=${wine_stderr_file}"
+          "MARLOW_WINE_VERSION=${wine_version}"
           ${emulator} ${PROGRAM} ${arguments}
   OUTPUT_FILE "${stdout_file}"
   ERROR_FILE "${stderr_file}"
