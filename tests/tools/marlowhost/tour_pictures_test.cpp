@@ -54,6 +54,14 @@ double MeasureBrightnessSpread(const Picture& picture) {
     return count == 0 ? 0 : std::sqrt(squares / count - (sum / count) * (sum / count));
 }
 
+int CountWarningSignPixels(const Picture& picture) {
+    int count = 0;
+    for (std::uint32_t pixel : picture.pixels) {
+        count += pixel == 0x00FFCC00 ? 1 : 0;  // the sign's yellow
+    }
+    return count;
+}
+
 class TourPictures : public testing::Test {
 protected:
     void SetUp() override {
@@ -92,6 +100,13 @@ TEST_F(TourPictures, OnePerPageAndStepOfTheSheetsSizeNoneBlankAndAContactSheet) 
         EXPECT_EQ(first.height, picture.height) << expected[i].c_str();
         EXPECT_GT(MeasureBrightnessSpread(picture), 20.0) << expected[i].c_str() << " looks blank";
     }
+    // The warning sign: none while no item stands at a ruled-out choice; on
+    // the paper source's row and its ruled-out cassettes once it stands at one.
+    EXPECT_EQ(0, CountWarningSignPixels(first));
+    Picture items;
+    ASSERT_EQ(S_OK, ReadPngAsPicture(folder_ + L"\\items-after-changes.png", &items));
+    EXPECT_GT(CountWarningSignPixels(items), 4 * 20) << "four signs: the item and cassettes 2 to 4";
+
     // The pages differ from each other: each picture shows its own page.
     Picture layout;
     ASSERT_EQ(S_OK, ReadPngAsPicture(folder_ + L"\\" + expected[1], &layout));
