@@ -118,8 +118,12 @@ std::vector<std::wstring> ReadEntries(HWND control) {
 
 std::wstring NormalizeLabel(const std::wstring& label) {
     std::wstring normal;
-    for (wchar_t c : label) {
-        if (c != L'&') normal.push_back(static_cast<wchar_t>(std::towlower(c)));
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == L'&') {
+            if (i + 1 >= label.size() || label[i + 1] != L'&') continue;  // an accelerator mark
+            ++i;                                                          // "&&" shows one '&'
+        }
+        normal.push_back(static_cast<wchar_t>(std::towlower(label[i])));
     }
     while (!normal.empty() && (normal.back() == L':' || normal.back() == L' ' ||
                                normal.back() == 0xFF1A /* fullwidth colon */)) {

@@ -16,7 +16,8 @@ enum class ControlKind {
     kText,    // edit control
 };
 
-// A label as compared: no '&', no trailing ':' or blanks, lower case.
+// A label as compared: no accelerator '&' ("&&" is one '&'), no trailing ':'
+// or blanks, lower case.
 std::wstring NormalizeLabel(const std::wstring& label);
 
 // The visible control of that kind on the page (a direct child), or null
