@@ -11,8 +11,7 @@ namespace {
 struct RunState {
     OEMUIPSPARAM param;
     IPrintOemUI2* plugin;
-    const std::function<void(HWND)>* whenShown;
-    int closeButton;
+    const CompstuiSheetPlan* plan;
     CompstuiSheetRun* run;
     HHOOK hook;
     HWND sheet;
@@ -31,8 +30,21 @@ LONG CALLBACK ForwardToPlugin(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
     }
     const WORD reason = pPSUIInfo->Reason;
     const WORD version = pPSUIInfo->Version;
-    const HRESULT hr = state->plugin->DocumentPropertySheets(pPSUIInfo, lParam);
+    const CompstuiSheetPlan& plan = *state->plan;
+    if (reason == PROPSHEETUI_REASON_INIT) {
+        for (const PROPSHEETPAGEW& page : plan.hostPages) {
+            pPSUIInfo->pfnComPropSheet(pPSUIInfo->hComPropSheet, CPSFUNC_ADD_PROPSHEETPAGEW,
+                                       reinterpret_cast<LPARAM>(&page), 0);
+        }
+    }
+    const HRESULT hr = plan.bPrinterSheet ? state->plugin->DevicePropertySheets(pPSUIInfo, lParam)
+                                          : state->plugin->DocumentPropertySheets(pPSUIInfo, lParam);
     state->run->requests.push_back({reason, version, hr});
+    if (FAILED(hr) && plan.bPrinterSheet && !plan.hostPages.empty()) {
+        // No printer pages of the plug-in's: the sheet keeps the host's.
+        pPSUIInfo->Result = reason == PROPSHEETUI_REASON_INIT ? 0 : 1;
+        return 1;
+    }
     return SUCCEEDED(hr) ? 1 : -1;
 }
 
@@ -52,10 +64,12 @@ LRESULT CALLBACK HandleShown(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
         SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         state->run->bShown = true;
         RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-        if (*state->whenShown) {
-            (*state->whenShown)(hWnd);
+        if (state->plan->whenShown) {
+            state->plan->whenShown(hWnd);
         }
-        PostMessageW(hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(state->closeButton), 0);
+        if (state->plan->closeButton != 0) {
+            PostMessageW(hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(state->plan->closeButton), 0);
+        }
         return 0;
     }
     return DefSubclassProc(hWnd, message, wParam, lParam);
@@ -88,6 +102,14 @@ LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
 CompstuiSheetRun RunCompstuiDocumentSheet(IPrintOemUI2& plugin, HostSheet& records,
                                           const std::function<void(HWND)>& whenShown,
                                           int closeButton) {
+    CompstuiSheetPlan plan;
+    plan.whenShown = whenShown;
+    plan.closeButton = closeButton;
+    return RunCompstuiSheet(plugin, records, plan);
+}
+
+CompstuiSheetRun RunCompstuiSheet(IPrintOemUI2& plugin, HostSheet& records,
+                                  const CompstuiSheetPlan& plan) {
     CompstuiSheetRun run;
     const UniqueModule compstui(LoadLibraryW(L"compstui.dll"));
     const auto commonPropertySheetUI = reinterpret_cast<PFN_CommonPropertySheetUIW>(
@@ -110,8 +132,7 @@ CompstuiSheetRun RunCompstuiDocumentSheet(IPrintOemUI2& plugin, HostSheet& recor
     state.param.pOEMUserData = cuip.pOEMUserData;
     state.param.dwFlags = cuip.dwFlags;
     state.plugin = &plugin;
-    state.whenShown = &whenShown;
-    state.closeButton = closeButton;
+    state.plan = &plan;
     state.run = &run;
     state.hook = SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, GetCurrentThreadId());
     t_state = &state;

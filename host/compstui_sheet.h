@@ -28,6 +28,24 @@ struct CompstuiSheetRun {
     std::vector<Request> requests;
 };
 
+// What a sheet run shows and does: pages of the host's own, added before the
+// plug-in's (the driver's item tree stands first on its sheets), which
+// request method of the plug-in serves the sheet, what runs once the sheet
+// is up, and the button that then closes it (0: the sheet stays until its
+// user, or whenShown's own doing, closes it).
+struct CompstuiSheetPlan {
+    std::vector<PROPSHEETPAGEW> hostPages;
+    bool bPrinterSheet = false;  // DevicePropertySheets instead of DocumentPropertySheets
+    std::function<void(HWND sheet)> whenShown;
+    int closeButton = PSBTN_CANCEL;
+};
+
+// records: the sheet's records after CommonUIProp; their module, heap and
+// settings go into the OEMUIPSPARAM the plug-in receives as lParamInit.
+// A plug-in that serves no pages for the printer sheet leaves the host's.
+CompstuiSheetRun RunCompstuiSheet(IPrintOemUI2& plugin, HostSheet& records,
+                                  const CompstuiSheetPlan& plan);
+
 // records: the sheet's records after CommonUIProp; their module, heap and
 // settings go into the OEMUIPSPARAM the plug-in receives as lParamInit.
 // closeButton: PSBTN_OK or PSBTN_CANCEL.

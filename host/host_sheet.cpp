@@ -48,13 +48,17 @@ void HostSheet::PrepareFillingCall() {
 }
 
 LONG HostSheet::CallItemCallback(WORD reason, OPTITEM* current) {
+    return CallItemCallback(reason, current, current != nullptr ? current->Sel : 0);
+}
+
+LONG HostSheet::CallItemCallback(WORD reason, OPTITEM* current, LONG oldSel) {
     CPSUICBPARAM cb = {};
     cb.cbSize = sizeof(cb);
     cb.Reason = reason;
     cb.pOptItem = param_.pDrvOptItems;
     cb.cOptItem = static_cast<WORD>(param_.cDrvOptItems);
     cb.pCurItem = current;
-    cb.OldSel = current != nullptr ? current->Sel : 0;
+    cb.OldSel = oldSel;
     cb.UserData = reinterpret_cast<ULONG_PTR>(param_.pOEMUserData);
     return param_.OEMCUIPCallback != nullptr ? param_.OEMCUIPCallback(&cb, &param_) : -1;
 }

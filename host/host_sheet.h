@@ -35,7 +35,10 @@ public:
     void PrepareFillingCall();
 
     // The item callback the plug-in registered in the filling call, if any.
+    // oldSel: the current item's selection before the change (its Sel when
+    // not given).
     LONG CallItemCallback(WORD reason, OPTITEM* current);
+    LONG CallItemCallback(WORD reason, OPTITEM* current, LONG oldSel);
 
 private:
     DWORD mode_;

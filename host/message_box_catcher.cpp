@@ -1,5 +1,7 @@
 #include "host/message_box_catcher.h"
 
+#include "host/page_driving.h"
+
 #include <algorithm>
 
 namespace marlow::host {
@@ -14,13 +16,6 @@ bool IsDialogWindow(HWND window) {
     WCHAR className[16] = {};
     GetClassNameW(window, className, 16);
     return lstrcmpW(className, L"#32770") == 0;
-}
-
-std::wstring ReadWindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], length + 1)));
-    return text;
 }
 
 // The system icon a message box shows, told by comparing the icon with the

@@ -19,11 +19,12 @@ void PasteText(HWND page, int id, const std::wstring& text) {
     SendDlgItemMessageW(page, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::wstring ReadControlText(HWND page, int id) {
-    const HWND control = GetDlgItem(page, id);
-    const int length = GetWindowTextLengthW(control);
+std::wstring ReadControlText(HWND page, int id) { return ReadWindowText(GetDlgItem(page, id)); }
+
+std::wstring ReadWindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, &text[0], length + 1)));
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], length + 1)));
     return text;
 }
 

@@ -20,6 +20,8 @@ void TypeCharacter(HWND page, int id, WPARAM code);
 void PasteText(HWND page, int id, const std::wstring& text);
 
 std::wstring ReadControlText(HWND page, int id);
+// Any window's text (a control, a message box's caption ...).
+std::wstring ReadWindowText(HWND window);
 [[nodiscard]] bool IsControlEnabled(HWND page, int id);
 [[nodiscard]] UINT ReadCheckState(HWND page, int id);
 

@@ -39,7 +39,7 @@ int Run(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring argument = argv[i];
         if (argument == L"--lang" && i + 1 < argc) {
-            language = test::ParseLanguageName(argv[++i]);
+            language = host::ParseLanguageName(argv[++i]);
             if (language == 0) return Fail("--lang takes en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number");
         } else if (argument == L"--page" && i + 1 < argc) {
             const std::wstring page = argv[++i];

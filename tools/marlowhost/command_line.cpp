@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "host/thread_language.h"
+
 namespace marlow::host {
 namespace {
 
@@ -20,19 +22,48 @@ bool ParseInstalled(const std::wstring& pair, HostOptions& options) {
     return true;
 }
 
+void AddScriptFile(const std::wstring& path, HostOptions& options) {
+    std::wstring problem;
+    if (!LoadScriptFile(path, &options.steps, &problem) && options.scriptError.empty()) {
+        options.scriptError = problem;
+    }
+    options.scripted = true;
+}
+
+void AddInlineStep(const std::wstring& text, HostOptions& options) {
+    ScriptStep step;
+    std::wstring problem;
+    if (!ParseScriptLine(text, 0, &step, &problem)) {
+        if (options.scriptError.empty()) options.scriptError = L"-e \"" + text + L"\": " + problem;
+    } else if (!step.verb.empty()) {
+        options.steps.push_back(step);
+    }
+    options.scripted = true;
+}
+
 }  // namespace
 
 const char kHostUsage[] =
     "usage: marlowhost [--dll FILE] [--ppd FILE] [--installed *KEY=OPTION]... [--color on|off]\n"
-    "  Plays the PostScript driver's UI module against marlowui.dll: loads it, asks\n"
-    "  for its signature, version and private settings, then builds the document\n"
-    "  and printer sheets' items from the PPD (the sample by default), runs\n"
-    "  CommonUIProp on them with the given installed options, simulates a colour\n"
-    "  change and an apply, and prints the item trees.\n";
+    "                  [--lang LANGUAGE] [--printer-sheet] [--script FILE]... [-e STEP]...\n"
+    "                  [--screenshots DIR] [--json] | --frame\n"
+    "  Plays the PostScript driver's UI module against marlowui.dll (beside the program\n"
+    "  by default): sets a printer up with the PPD (the sample by default), builds the\n"
+    "  document sheet's items, runs CommonUIProp and shows the sheet in the platform's\n"
+    "  common property-sheet UI: the driver's items page, then the plug-in's pages.\n"
+    "  Without a script the sheet waits for its user; with one the steps run and the\n"
+    "  sheet closes. The report follows: items with their flags, the item callback's\n"
+    "  calls, what the driver interface was told, dmDuplex and the private section.\n"
+    "  --lang        en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number\n"
+    "  --screenshots a PNG of each page as shown, one per screenshot step, and a contact sheet\n"
+    "  --frame       only the plug-in object's answers: signature, version, private section\n"
+    "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
+    "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | item ITEM CHOICE\n"
+    "  apply | ok | cancel | expect-message WORDS | screenshot NAME\n";
 
 HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
     HostOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
+    for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
         const std::wstring& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         if (argument == L"--help" || argument == L"-h") {
@@ -51,8 +82,23 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
                 options.error = L"--color wants on or off";
             }
             options.colourOn = value == L"on";
-        } else if (argument.rfind(L"--", 0) != 0 && options.dllPath.empty() && i == 0) {
-            options.dllPath = argument;  // the first version's form: marlowhost DLL
+        } else if (argument == L"--lang" && hasValue) {
+            options.language = arguments[++i];
+            if (ParseLanguageName(options.language.c_str()) == 0) {
+                options.error = L"--lang wants one of the eight languages or a number, not " + options.language;
+            }
+        } else if (argument == L"--script" && hasValue) {
+            AddScriptFile(arguments[++i], options);
+        } else if (argument == L"-e" && hasValue) {
+            AddInlineStep(arguments[++i], options);
+        } else if (argument == L"--screenshots" && hasValue) {
+            options.screenshotsDir = arguments[++i];
+        } else if (argument == L"--printer-sheet") {
+            options.printerSheet = true;
+        } else if (argument == L"--json") {
+            options.json = true;
+        } else if (argument == L"--frame") {
+            options.frameReport = true;
         } else {
             options.error = L"unexpected argument " + argument;
         }

@@ -1,6 +1,8 @@
 // marlowhost's command line.
 #pragma once
 
+#include "script.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +16,17 @@ struct HostOptions {
     // asterisk, and option keyword.
     std::vector<std::pair<std::string, std::string>> installed;
     bool colourOn = true;
+    std::wstring language;     // empty: the thread's own
+    bool printerSheet = false;  // the printer-properties sheet instead of the document sheet
+    bool json = false;
+    bool frameReport = false;  // only the plug-in object's answers, no sheet
+    // Script steps in order: from --script files and -e, as given.
+    std::vector<ScriptStep> steps;
+    bool scripted = false;       // a script was given (even an empty one): no user
+    std::wstring screenshotsDir;  // empty: no pictures
     bool showHelp = false;
-    std::wstring error;  // non-empty: the command line was not understood
+    std::wstring error;        // non-empty: the command line was not understood
+    std::wstring scriptError;  // non-empty: a script could not be read (names the line)
 };
 
 HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments);

@@ -1,9 +1,9 @@
 #include "item_tree_report.h"
 
+#include <algorithm>
 #include <string>
 
 namespace marlow::host {
-namespace {
 
 const wchar_t* DescribeDmPubId(BYTE id) {
     switch (id) {
@@ -24,14 +24,13 @@ const wchar_t* DescribeDmPubId(BYTE id) {
     }
 }
 
-// What the plug-in did: hidden, disabled, initial item, and the choices with
-// the warning overlay.
-std::wstring DescribeFlags(const OPTITEM& item) {
-    std::wstring notes;
-    auto add = [&](const std::wstring& note) { notes += (notes.empty() ? L"" : L", ") + note; };
+std::vector<std::wstring> ListItemNotes(const OPTITEM& item) {
+    std::vector<std::wstring> notes;
+    auto add = [&](const std::wstring& note) { notes.push_back(note); };
     if (item.Flags & OPTIF_HIDE) add(L"hidden");
     if (item.Flags & OPTIF_DISABLED) add(L"disabled");
     if (item.Flags & OPTIF_INITIAL_TVITEM) add(L"initial tree item");
+    if (item.Flags & OPTIF_CHANGEONCE) add(L"changed");
     if (item.pOptType != nullptr && item.pOptType->pOptParam != nullptr) {
         std::wstring marked;
         bool optionsHidden = false;
@@ -48,8 +47,6 @@ std::wstring DescribeFlags(const OPTITEM& item) {
     return notes;
 }
 
-}  // namespace
-
 std::wstring DescribeSelection(const OPTITEM& item) {
     if (item.pOptType == nullptr || item.pOptType->pOptParam == nullptr || item.Sel < 0 ||
         item.Sel >= item.pOptType->Count) {
@@ -58,7 +55,8 @@ std::wstring DescribeSelection(const OPTITEM& item) {
     return ItemArray::DescribeText(item.pOptType->pOptParam[item.Sel].pData);
 }
 
-void PrintItemTree(std::FILE* out, ItemArray& items) {
+std::string WriteItemTree(ItemArray& items) {
+    std::string out;
     for (DWORD i = 0; i < items.Count(); ++i) {
         const OPTITEM& item = items[i];
         std::wstring line(2u * (item.Level + 1), L' ');
@@ -66,13 +64,15 @@ void PrintItemTree(std::FILE* out, ItemArray& items) {
         const std::wstring selection = DescribeSelection(item);
         if (!selection.empty()) line += L" = " + selection;
         if (const wchar_t* id = DescribeDmPubId(item.DMPubID)) line += L" (" + std::wstring(id) + L")";
-        const std::wstring notes = DescribeFlags(item);
+        std::wstring notes;
+        for (const std::wstring& note : ListItemNotes(item)) notes += (notes.empty() ? L"" : L", ") + note;
         if (!notes.empty()) {
             line.resize(std::max<std::size_t>(line.size() + 2, 58), L' ');
             line += L"<- " + notes;
         }
-        std::fprintf(out, "%s\n", ToUtf8(line).c_str());
+        out += ToUtf8(line) + "\n";
     }
+    return out;
 }
 
 }  // namespace marlow::host

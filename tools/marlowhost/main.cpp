@@ -1,11 +1,18 @@
 // marlowhost: plays the PostScript driver's UI module against a built
-// marlowui.dll and reports what the plug-in does. See kHostUsage.
+// marlowui.dll and shows the sheet it makes, in the platform's own common
+// property-sheet UI: with a user, or driven by a script. See kHostUsage.
 #include "command_line.h"
 #include "frame_report.h"
-#include "item_tree_report.h"
-#include "sheet_simulation.h"
+#include "sheet_report.h"
+#include "sheet_script.h"
 
+#include "host/compstui_sheet.h"
+#include "host/contact_sheet.h"
+#include "host/driver_items_page.h"
+#include "host/message_box_catcher.h"
 #include "host/plugin_session.h"
+#include "host/thread_language.h"
+#include "host/utf8_text.h"
 #include "platform/win32_handles.h"
 
 #include <shellapi.h>
@@ -13,6 +20,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,34 +40,129 @@ std::vector<std::wstring> GetArguments() {
     return arguments;
 }
 
-int RunHost(HostOptions options) {
-    if (options.dllPath.empty()) options.dllPath = GetProgramDirectory() + L"marlowui.dll";
-    if (options.ppdPath.empty()) options.ppdPath = GetProgramDirectory() + kSamplePpd;
+int Fail(int status, const std::wstring& message) {
+    std::fprintf(stderr, "marlowhost: %s\n", ToUtf8(message).c_str());
+    return status;
+}
 
-    std::printf("marlowui plug-in: %s\n", ToUtf8(options.dllPath).c_str());
-    PluginLibrary library(options.dllPath);
-    if (!library.IsLoaded()) {
-        std::fprintf(stderr, "marlowhost: cannot load %s (error %lu)\n",
-                     ToUtf8(options.dllPath).c_str(), library.LoadError());
-        return 2;
-    }
-    if (const int status = ReportPluginFrame(stdout, library)) {
-        return status;
-    }
-
-    std::printf("\nPrinter \"%s\" with PPD %s\n", ToUtf8(kPrinterName).c_str(),
-                ToUtf8(options.ppdPath).c_str());
+// The printer sheet shows the installed options the printer reports.
+void ShowInstalledOptions(HostSheet& sheet, const PrinterPpd& ppd, const HostOptions& options) {
     for (const auto& installed : options.installed) {
-        std::printf("  installed: *%s = %s\n", installed.first.c_str(), installed.second.c_str());
+        const PpdUiFeature* feature = ppd.FindFeature(installed.first);
+        OPTITEM* item = feature != nullptr ? sheet.Items().FindByName(feature->translation) : nullptr;
+        const int choice = feature != nullptr ? feature->FindChoice(installed.second) : -1;
+        if (item != nullptr && choice >= 0) {
+            item->Sel = choice;
+        }
     }
-    PluginSession session(options.dllPath, kPrinterName, options.ppdPath);
+}
+
+std::unique_ptr<HostSheet> MakeSheet(PluginSession& session, const HostOptions& options) {
+    for (const auto& installed : options.installed) {
+        session.DriverUI().SetInstalledOption(installed.first, installed.second);
+    }
+    if (options.printerSheet) {
+        auto sheet = session.MakePrinterSheet();
+        ShowInstalledOptions(*sheet, session.Ppd(), options);
+        return sheet;
+    }
+    auto sheet = session.MakeDocumentSheet();
+    if (OPTITEM* colour = sheet->Items().FindByDmPubId(DMPUB_COLOR)) {
+        colour->Sel = options.colourOn ? 1 : 0;
+    }
+    return sheet;
+}
+
+bool MakeFolder(const std::wstring& path) {
+    return CreateDirectoryW(path.c_str(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+constexpr wchar_t kContactSheetName[] = L"contact-sheet.png";
+constexpr int kContactSheetColumns = 3;
+
+// All the run's pictures on one, read back from their files.
+HRESULT WritePicturesContactSheet(const std::wstring& folder, const std::vector<std::wstring>& names) {
+    std::vector<ContactSheetTile> tiles;
+    for (const std::wstring& name : names) {
+        ContactSheetTile tile;
+        const HRESULT hr = ReadPngAsPicture(folder + L"\\" + name, &tile.picture);
+        if (FAILED(hr)) return hr;
+        tile.caption = name;
+        tiles.push_back(std::move(tile));
+    }
+    return WriteContactSheet(tiles, kContactSheetColumns, folder + L"\\" + kContactSheetName);
+}
+
+int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std::wstring& ppdPath) {
+    if (!options.screenshotsDir.empty() && !MakeFolder(options.screenshotsDir)) {
+        return Fail(2, L"cannot make the folder " + options.screenshotsDir);
+    }
+    PluginSession session(dllPath, kPrinterName, ppdPath);
     if (!session.IsReady()) {
-        std::fprintf(stderr, "marlowhost: %s\n", ToUtf8(session.Problem()).c_str());
-        return 2;
+        return Fail(2, session.Problem());
     }
-    SimulateDocumentSheet(stdout, session, options);
-    SimulatePrinterSheet(stdout, session, options);
+    std::unique_ptr<HostSheet> sheet = MakeSheet(session, options);
+    const HRESULT commonUIProp = session.RunCommonUIProp(*sheet);
+
+    DriverItemsPage itemsPage(*sheet, session.DriverUI());
+    // A script's message boxes are caught and closed; a user answers them.
+    std::unique_ptr<MessageBoxCatcher> catcher;
+    if (options.scripted) catcher = std::make_unique<MessageBoxCatcher>();
+    SheetScript script(options.steps, itemsPage, options.screenshotsDir, catcher.get());
+
+    CompstuiSheetPlan plan;
+    plan.hostPages.push_back(itemsPage.Describe());
+    plan.bPrinterSheet = options.printerSheet;
+    plan.whenShown = [&](HWND window) { script.Start(window, options.scripted); };
+    plan.closeButton = 0;  // the script or the user closes it
+    const CompstuiSheetRun run = RunCompstuiSheet(session.Plugin(), *sheet, plan);
+    if (!run.bLoaded) {
+        return Fail(2, L"the platform's compstui.dll or its CommonPropertySheetUIW is missing");
+    }
+    ScriptOutcome outcome = script.Finish();
+    if (!outcome.pictures.empty()) {
+        if (FAILED(WritePicturesContactSheet(options.screenshotsDir, outcome.pictures))) {
+            return Fail(2, L"the contact sheet could not be written into " + options.screenshotsDir);
+        }
+        outcome.contactSheet = kContactSheetName;
+    }
+
+    const SheetReportInput input = {options.printerSheet, commonUIProp,          *sheet,
+                                    session.DriverUI(),   itemsPage.CallbackCalls(), outcome,
+                                    options.scripted};
+    const std::string report = options.json ? WriteJsonReport(input) : WriteTextReport(input);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    if (!outcome.failure.empty()) {
+        return Fail(1, L"the script stopped at " + outcome.failure);
+    }
     return 0;
+}
+
+int RunHost(const HostOptions& options) {
+    std::unique_ptr<ThreadLanguage> language;
+    if (!options.language.empty()) {
+        language = std::make_unique<ThreadLanguage>(ParseLanguageName(options.language.c_str()));
+    }
+    const std::wstring dllPath = options.dllPath.empty() ? GetProgramDirectory() + L"marlowui.dll" : options.dllPath;
+    const std::wstring ppdPath = options.ppdPath.empty() ? GetProgramDirectory() + kSamplePpd : options.ppdPath;
+    PluginLibrary library(dllPath);
+    if (!library.IsLoaded()) {
+        const bool otherBitness = library.LoadError() == ERROR_BAD_EXE_FORMAT;
+        return Fail(2, L"cannot load " + dllPath + L" (error " + std::to_wstring(library.LoadError()) + L")" +
+                           (otherBitness ? L": not a DLL of this program's bitness (each build's marlowhost.exe loads that build's DLL)"
+                                         : L""));
+    }
+    if (options.frameReport) {
+        return ReportPluginFrame(stdout, library);
+    }
+    if (!options.scriptError.empty()) {
+        return Fail(1, options.scriptError);
+    }
+    const std::wstring badStep = CheckScriptSteps(options.steps);
+    if (!badStep.empty()) {
+        return Fail(1, L"the script stopped at " + badStep);
+    }
+    return RunSheet(options, dllPath, ppdPath);
 }
 
 }  // namespace

@@ -17,44 +17,52 @@ std::string DescribeSignature(std::uint32_t signature) {
     return text;
 }
 
-void PrintField(std::FILE* out, const unsigned char* section, const SectionField& field) {
+std::string FormatNumber(const char* format, std::uint32_t value, const std::string& extra = "") {
+    char text[64];
+    std::snprintf(text, sizeof(text), format, value, extra.c_str());
+    return text;
+}
+
+std::string DecodeField(const unsigned char* section, const SectionField& field) {
     const std::string name = field.name;
     switch (field.kind) {
     case SectionFieldKind::kText:
-        std::fprintf(out, "    %-20s \"%s\"\n", field.name, ToUtf8(ReadSectionText(section, field)).c_str());
-        break;
+        return "\"" + ToUtf8(ReadSectionText(section, field)) + "\"";
     case SectionFieldKind::kByte:
-        std::fprintf(out, "    %-20s %s\n", field.name, section[field.offset] != 0 ? "on" : "off");
-        break;
+        return section[field.offset] != 0 ? "on" : "off";
     case SectionFieldKind::kU32: {
         const std::uint32_t value = ReadSectionU32(section, field.offset);
-        if (name == "dwSize") {
-            std::fprintf(out, "    %-20s %u bytes\n", field.name, value);
-        } else if (name == "dwSignature") {
-            std::fprintf(out, "    %-20s 0x%08X '%s'\n", field.name, value, DescribeSignature(value).c_str());
-        } else if (name == "dwReserveJobType") {
-            std::fprintf(out, "    %-20s %u (%s)\n", field.name, value, DescribeReserveJobType(value));
-        } else {
-            std::fprintf(out, "    %-20s %u\n", field.name, value);
+        if (name == "dwSize") return FormatNumber("%u bytes%s", value);
+        if (name == "dwSignature") return FormatNumber("0x%08X '%s'", value, DescribeSignature(value));
+        if (name == "dwReserveJobType") {
+            return FormatNumber("%u (%s)", value, DescribeReserveJobType(value));
         }
-        break;
+        return FormatNumber("%u%s", value);
     }
     }
+    return std::string();
 }
 
 }  // namespace
 
-void PrintPrivateSection(std::FILE* out, const unsigned char* section, std::size_t size) {
+std::vector<DecodedField> DecodePrivateSection(const unsigned char* section, std::size_t size) {
+    std::vector<DecodedField> fields;
     for (const SectionField& field : PrivateSectionFields()) {
         const std::size_t width = field.kind == SectionFieldKind::kText ? 2 * field.units
                                   : field.kind == SectionFieldKind::kByte ? 1
                                                                           : 4;
-        if (field.offset + width > size) {
-            std::fprintf(out, "    %-20s (beyond the section's %u bytes)\n", field.name,
-                         static_cast<unsigned>(size));
-            continue;
+        if (section == nullptr || field.offset + width > size) {
+            fields.push_back({field.name, "(beyond the section's " + std::to_string(size) + " bytes)"});
+        } else {
+            fields.push_back({field.name, DecodeField(section, field)});
         }
-        PrintField(out, section, field);
+    }
+    return fields;
+}
+
+void PrintPrivateSection(std::FILE* out, const unsigned char* section, std::size_t size) {
+    for (const DecodedField& field : DecodePrivateSection(section, size)) {
+        std::fprintf(out, "    %-20s %s\n", field.name.c_str(), field.value.c_str());
     }
 }
 

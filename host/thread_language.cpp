@@ -1,8 +1,8 @@
-#include "thread_language.h"
+#include "host/thread_language.h"
 
 #include <cwchar>
 
-namespace marlow::test {
+namespace marlow::host {
 namespace {
 
 // The thread's UI language functions are declared for the 6.0 generation
@@ -30,25 +30,7 @@ void SetUILanguage(LANGID language) {
     }
 }
 
-struct NamedLanguage {
-    const wchar_t* name;
-    LANGID id;
-};
-
-constexpr NamedLanguage kLanguages[] = {{L"en-US", 0x0409}, {L"de-DE", 1031}, {L"fr-FR", 1036},
-                                        {L"it-IT", 1040},   {L"ja-JP", 1041}, {L"nl-NL", 1043},
-                                        {L"pt-PT", 2070},   {L"es-ES", 3082}};
-
 }  // namespace
-
-LANGID ParseLanguageName(const wchar_t* text) {
-    for (const NamedLanguage& language : kLanguages) {
-        if (_wcsicmp(language.name, text) == 0) return language.id;
-    }
-    wchar_t* end = nullptr;
-    const unsigned long id = std::wcstoul(text, &end, 0);
-    return end != text && *end == L'\0' && id > 0 && id <= 0xFFFF ? static_cast<LANGID>(id) : 0;
-}
 
 ThreadLanguage::ThreadLanguage(LANGID language)
     : m_oldLanguage(GetUILanguage()), m_oldLocale(GetThreadLocale()) {
@@ -61,4 +43,22 @@ ThreadLanguage::~ThreadLanguage() {
     SetUILanguage(m_oldLanguage);
 }
 
-}  // namespace marlow::test
+LANGID ParseLanguageName(const wchar_t* text) {
+    struct NamedLanguage {
+        const wchar_t* name;
+        LANGID id;
+    };
+    // The languages of the plug-in's string tables (en-US reads the neutral one).
+    static constexpr NamedLanguage kLanguages[] = {
+        {L"en-US", 0x0409}, {L"de-DE", 1031}, {L"fr-FR", 1036}, {L"it-IT", 1040},
+        {L"ja-JP", 1041},   {L"nl-NL", 1043}, {L"pt-PT", 2070}, {L"es-ES", 3082}};
+    if (text == nullptr) return 0;
+    for (const NamedLanguage& language : kLanguages) {
+        if (_wcsicmp(language.name, text) == 0) return language.id;
+    }
+    wchar_t* end = nullptr;
+    const unsigned long id = std::wcstoul(text, &end, 0);
+    return end != text && *end == L'\0' && id > 0 && id <= 0xFFFF ? static_cast<LANGID>(id) : 0;
+}
+
+}  // namespace marlow::host
