@@ -80,6 +80,12 @@ void ChooseBooklet(HWND hDlg, const OEMCUIPPARAM& param, OPTITEM& item, bool ful
         OPTITEM* duplex = FindFirstLayoutItem(param, DMPUB_DUPLEX);
         if (IsBoundItem(duplex)) {
             SetItemSelection(*duplex, kShortEdgeOption);
+            // While one-sided was current, a short-edge flip the hardware
+            // rules out was left out of the list, and the list would show
+            // nothing now; rebuilt for the new current option it shows the
+            // flip, marked.
+            const OPTITEM* orientation = FindFirstLayoutItem(param, DMPUB_ORIENTATION);
+            FillDuplexList(hDlg, param, *duplex, orientation != nullptr && orientation->Sel != 0);
         }
     }
     SelectListOption(GetDlgItem(hDlg, IDC_PAGES_PER_SHEET), kTwoPagesOption);

@@ -111,6 +111,20 @@ TEST_F(LayoutPage, BookletTurnsOneSidedIntoTheShortEdgeFlip) {
               DescribeStates());
 }
 
+TEST_F(LayoutPage, BookletShowsARuledOutShortEdgeFlipItTurnsOn) {
+    MakeRecords();
+    Mark(DMPUB_DUPLEX, {1, 2});
+    Item(DMPUB_ORIENTATION).Sel = 1;
+    Open();
+    ASSERT_EQ("*None 6/6", DescribePictureList(IDC_DUPLEX));
+    Click(IDC_BOOKLET_RADIO);
+    EXPECT_EQ(1, Item(DMPUB_DUPLEX).Sel);
+    EXPECT_EQ("None 6/6, *Flip on Short Egde 13/13, Flip on Long Efge 15/15", DescribePictureList(IDC_DUPLEX))
+        << "the current option is marked now, so every option is listed";
+    EXPECT_TRUE(Sheet().Apply());
+    EXPECT_TRUE(UpdatedItems().empty()) << "a marked current option is not pushed";
+}
+
 TEST_F(LayoutPage, BookletKeepsATwoSidedChoice) {
     FindSpec(specs, DMPUB_DUPLEX)->sel = 2;
     Open();
