@@ -2,6 +2,9 @@
 
 namespace marlow {
 
+// Manual duplex and staple stay in the host's tree in every build: the
+// Layout page has no control for them, and hiding them would leave the user
+// no way to set them.
 bool IsHiddenLayoutItem(BYTE dmPubId) {
     switch (dmPubId) {
     case DMPUB_ORIENTATION:
@@ -10,8 +13,6 @@ bool IsHiddenLayoutItem(BYTE dmPubId) {
     case DMPUB_PAGEORDER:
 #if NTDDI_VERSION >= 0x06000000
     case DMPUB_NUP_DIRECTION:
-    case DMPUB_MANUAL_DUPLEX:
-    case DMPUB_STAPLE:
     case DMPUB_BOOKLET_EDGE:
 #endif
         return true;
@@ -20,15 +21,8 @@ bool IsHiddenLayoutItem(BYTE dmPubId) {
     }
 }
 
-// Manual duplex and staple are hidden but never reported: the Layout page
-// does not offer them.
-bool IsReportedLayoutItem(BYTE dmPubId) {
-#if NTDDI_VERSION >= 0x06000000
-    if (dmPubId == DMPUB_MANUAL_DUPLEX || dmPubId == DMPUB_STAPLE) {
-        return false;
-    }
-#endif
-    return IsHiddenLayoutItem(dmPubId);
-}
+// The host sees the changes of its visible items itself; those the Layout
+// page stands in for are reported.
+bool IsReportedLayoutItem(BYTE dmPubId) { return IsHiddenLayoutItem(dmPubId); }
 
 }  // namespace marlow

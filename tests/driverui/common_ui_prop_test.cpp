@@ -18,10 +18,12 @@ constexpr wchar_t kRenderingName[] = L"Color Mode";
 constexpr wchar_t kOutputBinName[] = L"Output Bin";
 constexpr wchar_t kGlossName[] = L"Gloss Finish";
 
-// The DMPubIDs of the standard layout items this build hides.
+// The DMPubIDs of the standard layout items this build hides: those the
+// Layout page shows. Manual duplex (19) and staple (20), which it does not
+// show, stay visible.
 std::vector<BYTE> LayoutIdsOfThisBuild() {
 #if NTDDI_VERSION >= 0x06000000
-    return {1, 7, 16, 17, 18, 19, 20, 21};
+    return {1, 7, 16, 17, 18, 21};
 #else
     return {1, 7, 16, 17};
 #endif
