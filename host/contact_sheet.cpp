@@ -24,13 +24,7 @@ struct DibCanvas {
 };
 
 [[nodiscard]] bool MakeCanvas(int width, int height, DibCanvas* canvas) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = DescribeTopDownPixels(width, height);
     void* bits = nullptr;
     canvas->dc.Reset(CreateCompatibleDC(nullptr));
     canvas->bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

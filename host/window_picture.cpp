@@ -7,6 +7,39 @@
 
 namespace marlow::host {
 
+BITMAPINFO DescribeTopDownPixels(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+bool ReadBitmapPixels(HBITMAP bitmap, Picture* picture) {
+    BITMAP header = {};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof(header), &header) == 0 || header.bmWidth <= 0 ||
+        header.bmHeight <= 0) {
+        return false;
+    }
+    BITMAPINFO info = DescribeTopDownPixels(header.bmWidth, header.bmHeight);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(header.bmWidth) * header.bmHeight);
+    const UniqueWindowDc screen = GetWindowDc(nullptr);
+    if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(header.bmHeight), pixels.data(), &info,
+                  DIB_RGB_COLORS) != header.bmHeight) {
+        return false;
+    }
+    for (std::uint32_t& pixel : pixels) {
+        pixel &= 0x00FFFFFF;
+    }
+    picture->width = header.bmWidth;
+    picture->height = header.bmHeight;
+    picture->pixels = std::move(pixels);
+    return true;
+}
+
 bool CaptureScreenRect(const RECT& rect, Picture* picture) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -16,13 +49,7 @@ bool CaptureScreenRect(const RECT& rect, Picture* picture) {
     }
     const UniqueWindowDc screen = GetWindowDc(nullptr);
     const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = DescribeTopDownPixels(width, height);
     void* bits = nullptr;
     const UniqueBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!screen || !memory || !bitmap || bits == nullptr) {

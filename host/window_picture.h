@@ -22,6 +22,13 @@ struct Picture {
     }
 };
 
+// The header of a 32-bit picture whose rows run from the top (BI_RGB), as
+// CreateDIBSection and GetDIBits take it.
+BITMAPINFO DescribeTopDownPixels(int width, int height);
+
+// A bitmap's pixels (a loaded resource, say); false when it has none.
+[[nodiscard]] bool ReadBitmapPixels(HBITMAP bitmap, Picture* picture);
+
 // The window (frame included) as the screen shows it, after it has repainted.
 // False when it does not lie wholly on the screen (pixels off the screen
 // read as black) or the copy fails.

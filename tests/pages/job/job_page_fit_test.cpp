@@ -47,12 +47,7 @@ host::Picture ComposeStaticText(HWND control) {
     GetClientRect(control, &client);
     const UniqueWindowDc screen = GetWindowDc(nullptr);
     const UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = host::DescribeTopDownPixels(client.right, client.bottom);
     void* bits = nullptr;
     const UniqueBitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     host::Picture picture;

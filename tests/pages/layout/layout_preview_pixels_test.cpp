@@ -24,23 +24,9 @@ std::uint32_t ToRgb(COLORREF colour) {
 host::Picture LoadLibraryBitmap(HMODULE module, UINT id) {
     host::Picture picture;
     const UniqueBitmap bitmap(LoadBitmapW(module, MAKEINTRESOURCEW(id)));
-    if (!bitmap) return picture;
-    BITMAP info = {};
-    GetObjectW(bitmap.Get(), sizeof(info), &info);
-    BITMAPINFO request = {};
-    request.bmiHeader.biSize = sizeof(request.bmiHeader);
-    request.bmiHeader.biWidth = info.bmWidth;
-    request.bmiHeader.biHeight = -info.bmHeight;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    picture.width = info.bmWidth;
-    picture.height = info.bmHeight;
-    picture.pixels.resize(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-    const UniqueWindowDc screen = GetWindowDc(nullptr);
-    GetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(info.bmHeight), picture.pixels.data(), &request,
-              DIB_RGB_COLORS);
-    for (std::uint32_t& pixel : picture.pixels) pixel &= 0x00FFFFFF;
+    if (bitmap) {
+        EXPECT_TRUE(host::ReadBitmapPixels(bitmap.Get(), &picture)) << "bitmap " << id;
+    }
     return picture;
 }
 
