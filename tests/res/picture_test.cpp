@@ -3,9 +3,11 @@
 // transparent colours where the preview leaves them out.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <vector>
 
+#include "host/window_picture.h"
 #include "platform/win32_handles.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
@@ -68,21 +70,15 @@ struct GroupIconEntry {
 };
 #pragma pack(pop)
 
-// Every pixel of the loaded bitmap as COLORREF values, top row first.
-std::vector<COLORREF> ReadPixels(HBITMAP hBitmap, int width, int height) {
-    std::vector<RGBQUAD> quads(static_cast<size_t>(width) * height);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const UniqueWindowDc screen = GetWindowDc(nullptr);
-    int rows = GetDIBits(screen.Get(), hBitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
+// Every pixel of the loaded bitmap as COLORREF values, top row first; empty
+// when they cannot be read.
+std::vector<COLORREF> ReadPixels(HBITMAP hBitmap) {
+    host::Picture picture;
     std::vector<COLORREF> pixels;
-    if (rows != height) return pixels;
-    for (const RGBQUAD& q : quads) pixels.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+    if (!host::ReadBitmapPixels(hBitmap, &picture)) return pixels;
+    for (std::uint32_t rgb : picture.pixels) {
+        pixels.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    }
     return pixels;
 }
 
@@ -191,7 +187,7 @@ TEST_F(PictureTest, BackgroundsCarryTheTransparentColourThePreviewLeavesOut) {
                 EXPECT_EQ(GetPixel(dc.Get(), x, y), own) << "corner " << x << "," << y;
             }
         }
-        std::vector<COLORREF> pixels = ReadPixels(loaded.Get(), 200, 170);
+        std::vector<COLORREF> pixels = ReadPixels(loaded.Get());
         ASSERT_EQ(pixels.size(), 200u * 170u);
         size_t drawn = 0, foreign = 0;
         for (COLORREF pixel : pixels) {

@@ -15,11 +15,11 @@
 #include "host/plugin_session.h"
 #include "host/sheet_items.h"
 #include "host/utf8_text.h"
+#include "program_arguments.h"
 #include "temp_file.h"
 #include "test_printer_ppd.h"
 #include "thread_language.h"
 
-#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -123,8 +123,4 @@ int Run(int argc, wchar_t** argv) {
 
 }  // namespace
 
-int main() {
-    int argc = 0;
-    const UniqueLocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &argc));
-    return argv ? Run(argc, argv.Get()) : 1;
-}
+int main() { return marlow::test::RunWithArguments(Run); }
