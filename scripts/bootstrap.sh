@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian 12 machine, and
 # nothing when it is all there already (a few dpkg queries, well under a second).
-set -euo pipefail
+set -uo pipefail
 
 need_i386=0
 dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
@@ -31,6 +31,34 @@ if [ "$need_i386" = 1 ] || [ "${#missing[@]}" -gt 0 ]; then
   if [ "$need_i386" = 1 ]; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
   fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+  # A mirror in the middle of a sync serves an index whose size disagrees
+  # with its Release file ("Mirror sync in progress?"), and apt-get update
+  # fails on that one index. Try a few times; then go on with the indexes
+  # that did come, since the packages we need may well be in them.
+  for attempt in 1 2 3; do
+    if "${sudo_cmd[@]}" apt-get update -qq; then
+      break
+    fi
+    echo "bootstrap: apt-get update failed (attempt ${attempt} of 3)" >&2
+    [ "$attempt" = 3 ] || sleep 20
+  done
+
+  install() {
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" \
+      apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+  }
+  if ! install "${missing[@]}"; then
+    # Name the packages that cannot be had, one by one.
+    failed=()
+    for p in "${missing[@]}"; do
+      install "$p" || failed+=("$p")
+    done
+    if [ "${#failed[@]}" -gt 0 ]; then
+      echo "bootstrap: could not install: ${failed[*]}" >&2
+      echo "bootstrap: the package mirror may be in the middle of a sync;" \
+        "try again later" >&2
+      exit 1
+    fi
+  fi
 fi
