@@ -1,6 +1,7 @@
 #include "devmode/private_devmode.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace marlow {
@@ -85,25 +86,48 @@ void SetPrivateDevmodeDefaults(void* pRecord) noexcept {
 }
 
 bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) noexcept {
+    return MergePrivateDevmode(pIncoming, SIZE_MAX, pOutgoing);
+}
+
+bool MergePrivateDevmode(const void* pIncoming, std::size_t cbIncoming, void* pOutgoing) noexcept {
     if (pIncoming == nullptr || pOutgoing == nullptr) {
         return false;
     }
     const std::size_t signatureAt = offsetof(PrivateDevmode, dwSignature);
-    if (ReadPrivateDevmodeU32(pIncoming, signatureAt) !=
-        ReadPrivateDevmodeU32(pOutgoing, signatureAt)) {
+    // A section too short to hold a signature is no section of ours.
+    if (cbIncoming < signatureAt + sizeof(std::uint32_t) ||
+        ReadPrivateDevmodeU32(pIncoming, signatureAt) !=
+            ReadPrivateDevmodeU32(pOutgoing, signatureAt)) {
         SetPrivateDevmodeDefaults(pOutgoing);
         return true;
     }
     // Both sizes come from stored data and may be anything: the outgoing
-    // record is ours and 172 bytes long, so no more than that is ever copied.
+    // record is ours and 172 bytes long, so no more than that is ever copied,
+    // and nothing beyond the bytes the incoming section really has.
     const std::uint32_t incomingSize = ReadPrivateDevmodeU32(pIncoming, 0);
     const std::uint32_t outgoingSize = ReadPrivateDevmodeU32(pOutgoing, 0);
-    const std::size_t copyLength = std::min({incomingSize, outgoingSize, PRIVATE_DEVMODE_SIZE});
+    const std::size_t copyLength =
+        std::min({static_cast<std::size_t>(incomingSize), static_cast<std::size_t>(outgoingSize),
+                  static_cast<std::size_t>(PRIVATE_DEVMODE_SIZE), cbIncoming});
     // memmove: a host may hand the same section in and out.
     std::memmove(pOutgoing, pIncoming, copyLength);
     WritePrivateDevmodeU32(pOutgoing, offsetof(PrivateDevmode, dwSize), PRIVATE_DEVMODE_SIZE);
     WritePrivateDevmodeU32(pOutgoing, offsetof(PrivateDevmode, dwVersion), PRIVATE_DEVMODE_VERSION);
+    TerminatePrivateDevmodeTexts(pOutgoing);
     return true;
+}
+
+void TerminatePrivateDevmodeTexts(void* pRecord) noexcept {
+    auto* p = static_cast<unsigned char*>(pRecord);
+    for (const PrivateDevmodeText& field : kPrivateDevmodeTexts) {
+        bool bTerminated = false;
+        for (std::size_t i = 0; i < field.units && !bTerminated; ++i) {
+            bTerminated = ReadUnit(p + field.offset + 2 * i) == u'\0';
+        }
+        if (!bTerminated) {
+            WriteUnit(p + field.offset + 2 * (field.units - 1), u'\0');
+        }
+    }
 }
 
 }  // namespace marlow

@@ -78,7 +78,16 @@ void SetPrivateDevmodeDefaults(void* pRecord) noexcept;
 // min(incoming dwSize, outgoing dwSize, 172) bytes are copied and the result
 // says size 172, version 2; any other signature: the outgoing record gets the
 // defaults. False, with nothing written, when either record is missing.
+// The incoming section's header says how long it is: the host vouches for
+// that many bytes. A text field that the copy leaves without a terminator
+// within its length gets one in its last unit, so that every stored text
+// ends within its field.
 [[nodiscard]] bool MergePrivateDevmode(const void* pIncoming, void* pOutgoing) noexcept;
+// The same when the host's records show how many bytes the incoming section
+// really has (cbIncoming): nothing beyond them is read, and a section too
+// short to hold its signature counts as foreign.
+[[nodiscard]] bool MergePrivateDevmode(const void* pIncoming, std::size_t cbIncoming,
+                                       void* pOutgoing) noexcept;
 
 // Little-endian field access at a byte offset of a section.
 [[nodiscard]] std::uint32_t ReadPrivateDevmodeU32(const void* pRecord, std::size_t offset) noexcept;
@@ -102,6 +111,14 @@ constexpr PrivateDevmodeText ACCESS_USER_NAME_TEXT = {offsetof(PrivateDevmode, w
                                                       ACCESS_USER_NAME_UNITS};
 constexpr PrivateDevmodeText ACCESS_PASSWORD_TEXT = {offsetof(PrivateDevmode, wszAccessPassword),
                                                      ACCESS_PASSWORD_UNITS};
+
+// The five text fields, in the record's order.
+constexpr PrivateDevmodeText kPrivateDevmodeTexts[] = {JOB_USER_NAME_TEXT, JOB_NAME_TEXT,
+                                                       JOB_PASSWORD_TEXT, ACCESS_USER_NAME_TEXT,
+                                                       ACCESS_PASSWORD_TEXT};
+
+// Puts a terminator into the last unit of each text field that holds none.
+void TerminatePrivateDevmodeTexts(void* pRecord) noexcept;
 
 // Reads a text field (UTF-16LE) up to its first NUL, or to the field's end
 // when it holds none, never further, into pText, which has room for

@@ -53,6 +53,12 @@ using UniqueHeapBlock = UniqueHandle<HeapBlockPolicy>;
     return UniqueHeapBlock(block, HeapBlockPolicy(hHeap));
 }
 
+// Pages reserved and committed with VirtualAlloc.
+namespace detail {
+inline BOOL FreeVirtualPages(void* pages) noexcept { return VirtualFree(pages, 0, MEM_RELEASE); }
+}  // namespace detail
+using UniqueVirtualPages = UniqueNullHandle<void*, detail::FreeVirtualPages>;
+
 // A heap of our own (HeapCreate).
 using UniqueHeap = UniqueNullHandle<HANDLE, HeapDestroy>;
 

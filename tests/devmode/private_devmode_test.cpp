@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,64 @@ TEST(PrivateDevmodeMerge, WorksOnUnalignedRecordsAndInPlace) {
 
     ASSERT_TRUE(MergePrivateDevmode(out.data() + 3, out.data() + 3));
     EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(out.data() + 3, 20));
+}
+
+// The host's records can show how far the incoming section really goes; a
+// header claiming more is not believed. An exact-size heap copy lets the
+// sanitizers see a read beyond it.
+TEST(PrivateDevmodeMerge, ReadsNoFurtherThanTheIncomingSectionReallyGoes) {
+    GuardedSection stored = MakeStoredRecord();
+    const std::size_t real = 30;  // into the job user name
+    std::unique_ptr<unsigned char[]> in(new unsigned char[real]);
+    std::memcpy(in.get(), stored.data(), real);
+    GuardedSection out = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(in.get(), real, out.data()));
+    EXPECT_EQ(0, std::memcmp(stored.data() + 12, out.data() + 12, real - 12));
+    EXPECT_EQ(172u, out.U32(0));
+    EXPECT_EQ(2u, out.U32(offsetof(PrivateDevmode, dwVersion)));
+    for (std::size_t i = real; i < 166; ++i) {
+        ASSERT_EQ(0, out.bytes[i]) << "byte " << i << " keeps its default";
+    }
+
+    // Too short to hold a signature: a foreign section, the defaults.
+    for (std::size_t tooShort : {std::size_t{0}, std::size_t{4}, std::size_t{7}}) {
+        GuardedSection kept = MakeStoredRecord();
+        std::unique_ptr<unsigned char[]> stub(new unsigned char[tooShort + 1]);
+        std::memcpy(stub.get(), stored.data(), tooShort);
+        ASSERT_TRUE(MergePrivateDevmode(stub.get(), tooShort, kept.data()));
+        EXPECT_EQ(RESERVE_JOB_NONE, kept.U32(offsetof(PrivateDevmode, dwReserveJobType))) << tooShort;
+        EXPECT_EQ(1u, kept.U32(offsetof(PrivateDevmode, dwReserved1))) << tooShort;
+    }
+}
+
+// A stored text that fills its field without a terminator comes out ending
+// within the field: its last unit becomes the terminator, the rest is kept.
+TEST(PrivateDevmodeMerge, EndsEveryCopiedTextWithinItsField) {
+    GuardedSection stored = MakeStoredRecord();
+    for (const PrivateDevmodeText& field : kPrivateDevmodeTexts) {
+        for (std::size_t i = 0; i < field.units; ++i) {
+            stored.bytes[field.offset + 2 * i] = static_cast<unsigned char>('A' + i);
+            stored.bytes[field.offset + 2 * i + 1] = 0;
+        }
+    }
+    GuardedSection out = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(stored.data(), PRIVATE_DEVMODE_SIZE, out.data()));
+    for (const PrivateDevmodeText& field : kPrivateDevmodeTexts) {
+        char16_t text[ACCESS_PASSWORD_UNITS + 1];
+        EXPECT_EQ(field.units - 1, ReadPrivateDevmodeText(out.data(), field, text)) << field.offset;
+        EXPECT_EQ(0, out.bytes[field.offset + 2 * (field.units - 1)]);
+        EXPECT_EQ(0, out.bytes[field.offset + 2 * (field.units - 1) + 1]);
+    }
+    EXPECT_TRUE(out.GuardIntact());
+
+    // A text cut by a short copy keeps the outgoing terminator behind it.
+    GuardedSection shortStored = MakeStoredRecord();
+    shortStored.SetU32(offsetof(PrivateDevmode, dwSize), 30);
+    GuardedSection out2 = MakeDefaults();
+    ASSERT_TRUE(MergePrivateDevmode(shortStored.data(), out2.data()));
+    char16_t text[JOB_USER_NAME_UNITS + 1];
+    EXPECT_EQ(3u, ReadPrivateDevmodeText(out2.data(), JOB_USER_NAME_TEXT, text));
+    EXPECT_EQ(std::u16string(u"ANN"), std::u16string(text));
 }
 
 // --- Text fields, as the Extended Settings page reads and writes them ---

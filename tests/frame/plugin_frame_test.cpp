@@ -2,12 +2,15 @@
 // its class object, then for plug-in objects, then called through
 // IPrintOemUI2. Every test loads and unloads the library afresh.
 #include "devmode/private_devmode.h"
+#include "host/guarded_record.h"
 #include "host/plugin_library.h"
 #include "host/recording_driver_ui.h"
 #include "platform/com_ref.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace marlow {
@@ -298,6 +301,46 @@ TEST_F(PluginDevMode, DefaultConvertAndMergeWorkOnTheHostsRecords) {
     WritePrivateDevmodeU32(in.data(), 20, RESERVE_JOB_VERIFY);
     ASSERT_EQ(S_OK, plugin->DevMode(OEMDM_MERGE, &param));
     EXPECT_EQ(RESERVE_JOB_VERIFY, ReadPrivateDevmodeU32(out.data(), 20));
+}
+
+// The incoming section lies among the driver-extra bytes of the incoming
+// settings, which end on a page of their own: a header claiming a longer
+// section is not believed, and a read beyond the settings would fault.
+TEST_F(PluginDevMode, MergeReadsNoFurtherThanTheIncomingSettingsGo) {
+    constexpr std::size_t kDriverOwn = 16;  // the driver's own bytes before ours
+    for (std::size_t available : {std::size_t{40}, std::size_t{6}, std::size_t{0}}) {
+        host::GuardedRecord settings(sizeof(DEVMODEW) + kDriverOwn + available);
+        ASSERT_TRUE(settings.IsReady());
+        auto* publicIn = reinterpret_cast<DEVMODEW*>(settings.Data());
+        publicIn->dmSize = sizeof(DEVMODEW);
+        publicIn->dmDriverExtra = static_cast<WORD>(kDriverOwn + available);
+        unsigned char* section = settings.Data() + sizeof(DEVMODEW) + kDriverOwn;
+        std::vector<unsigned char> stored(PRIVATE_DEVMODE_SIZE);
+        SetPrivateDevmodeDefaults(stored.data());
+        WritePrivateDevmodeU32(stored.data(), 12, 9);
+        WritePrivateDevmodeU32(stored.data(), 20, RESERVE_JOB_CONFIDENTIAL);
+        WritePrivateDevmodeText(stored.data(), JOB_USER_NAME_TEXT, u"ANNA", 4);
+        std::memcpy(section, stored.data(), available);
+
+        std::vector<unsigned char> out(PRIVATE_DEVMODE_SIZE);
+        SetPrivateDevmodeDefaults(out.data());
+        param.pPublicDMIn = publicIn;
+        param.pOEMDMIn = section;
+        param.pOEMDMOut = out.data();
+        ASSERT_EQ(S_OK, plugin->DevMode(OEMDM_MERGE, &param)) << available;
+        EXPECT_EQ(172u, ReadPrivateDevmodeU32(out.data(), 0));
+        if (available >= 24) {
+            EXPECT_EQ(9u, ReadPrivateDevmodeU32(out.data(), 12));
+            EXPECT_EQ(RESERVE_JOB_CONFIDENTIAL, ReadPrivateDevmodeU32(out.data(), 20));
+        } else {
+            EXPECT_EQ(1u, ReadPrivateDevmodeU32(out.data(), 12)) << "too short for a signature: the defaults";
+        }
+        // Bytes the section did not have keep the outgoing defaults.
+        for (std::size_t i = std::max<std::size_t>(available, 24); i < 166; ++i) {
+            ASSERT_EQ(0, out[i]) << "byte " << i << " with " << available << " bytes";
+        }
+        EXPECT_TRUE(settings.IsFrontIntact());
+    }
 }
 
 TEST_F(PluginDevMode, MissingRecordsAreNotAFailure) {

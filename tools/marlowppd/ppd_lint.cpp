@@ -36,10 +36,31 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint) {
     }
 }
 
+// A finding is one line: control characters of the file (line ends of a
+// quoted value among them) are shown as escapes, "\n", "\r", "\t", "\x01".
+void AppendEscapedControl(std::string& out, std::uint32_t unit) {
+    static const char kHex[] = "0123456789ABCDEF";
+    if (unit == '\n') {
+        out += "\\n";
+    } else if (unit == '\r') {
+        out += "\\r";
+    } else if (unit == '\t') {
+        out += "\\t";
+    } else {
+        out += "\\x";
+        out += kHex[(unit >> 4) & 0xF];
+        out += kHex[unit & 0xF];
+    }
+}
+
 std::string ToUtf8(const std::u16string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::uint32_t unit = text[i];
+        if (unit < 0x20 || unit == 0x7F) {
+            AppendEscapedControl(out, unit);
+            continue;
+        }
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] <= 0xDFFF) {
             unit = 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00);
