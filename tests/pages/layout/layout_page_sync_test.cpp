@@ -47,7 +47,7 @@ TEST_F(LayoutPage, TheLabelsComeFromTheStringTable) {
 }
 
 TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
-    RemoveItem(specs, DMPUB_PAGEORDER);
+    RemoveItem(descriptions, DMPUB_PAGEORDER);
     Open();
     EXPECT_EQ("", DescribePictureList(IDC_PAGE_ORDER));
     EXPECT_EQ(kNupEntries, DescribeTextList(IDC_PAGES_PER_SHEET));
@@ -57,7 +57,7 @@ TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
                             "booklet( )- nup+ direction~ directionLabel~ edge~ edgeLabel~ borders[ ]~",
               DescribeStates());
     // Booklet is not offered without the full set, even when the item says so.
-    FindSpec(specs, DMPUB_NUP)->sel = 6;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 6;
     MakeRecords();
     Open();
     EXPECT_EQ("1, 2, 4, 6, 9, 16", DescribeTextList(IDC_PAGES_PER_SHEET)) << "nothing current";
@@ -68,7 +68,7 @@ TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
 TEST_F(LayoutPage, DisabledItemsDisableTheirControlsButPagesPerSheetEnablesItsList) {
     for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_DUPLEX), BYTE(DMPUB_NUP), BYTE(DMPUB_PAGEORDER),
                     host::kDmpubNupDirection, host::kDmpubBookletEdge}) {
-        FindSpec(specs, id)->flags |= OPTIF_DISABLED;
+        FindDescription(descriptions, id)->flags |= OPTIF_DISABLED;
     }
     Open();
     // The lists are filled all the same.
@@ -82,8 +82,10 @@ TEST_F(LayoutPage, DisabledItemsDisableTheirControlsButPagesPerSheetEnablesItsLi
 }
 
 TEST_F(LayoutPage, ItemsWithoutOptionsLeaveTheirListsEmptyAndIgnoreCommands) {
-    for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_NUP)}) FindSpec(specs, id)->options.clear();
-    FindSpec(specs, DMPUB_ORIENTATION)->flags |= OPTIF_DISABLED;
+    for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_NUP)}) {
+        FindDescription(descriptions, id)->options.clear();
+    }
+    FindDescription(descriptions, DMPUB_ORIENTATION)->flags |= OPTIF_DISABLED;
     Open();
     EXPECT_EQ("", DescribePictureList(IDC_ORIENTATION));
     EXPECT_EQ("", DescribeTextList(IDC_PAGES_PER_SHEET));
@@ -146,9 +148,9 @@ TEST_F(LayoutPage, ASelectionOutsideTheOptionsShowsNoCurrentEntry) {
 }
 
 TEST_F(LayoutPage, BookletShowsTheBindingEdgeInsteadOfTheArrangement) {
-    FindSpec(specs, DMPUB_NUP)->sel = 6;
-    FindSpec(specs, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
-    FindSpec(specs, host::kDmpubBookletEdge)->sel = 1;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 6;
+    FindDescription(descriptions, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
+    FindDescription(descriptions, host::kDmpubBookletEdge)->sel = 1;
     Open();
     EXPECT_EQ("1, 2, 4, 6, 9, 16", DescribeTextList(IDC_PAGES_PER_SHEET)) << "no current entry";
     if (kNewerBuild) {
@@ -164,7 +166,7 @@ TEST_F(LayoutPage, BookletShowsTheBindingEdgeInsteadOfTheArrangement) {
 }
 
 TEST_F(LayoutPage, OnePagePerSheetShowsTheBordersFlagDisabled) {
-    FindSpec(specs, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
+    FindDescription(descriptions, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
     Open();
     if (kNewerBuild) {
         EXPECT_EQ(BST_CHECKED, host::ReadCheckState(page, IDC_DRAW_BORDERS));

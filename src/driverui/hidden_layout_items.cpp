@@ -1,4 +1,4 @@
-#include "driverui/layout_items.h"
+#include "driverui/hidden_layout_items.h"
 
 namespace marlow {
 
