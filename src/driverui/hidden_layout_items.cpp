@@ -2,9 +2,6 @@
 
 namespace marlow {
 
-// Manual duplex and staple stay in the host's tree in every build: the
-// Layout page has no control for them, and hiding them would leave the user
-// no way to set them.
 bool IsHiddenLayoutItem(BYTE dmPubId) {
     switch (dmPubId) {
     case DMPUB_ORIENTATION:
@@ -13,6 +10,8 @@ bool IsHiddenLayoutItem(BYTE dmPubId) {
     case DMPUB_PAGEORDER:
 #if NTDDI_VERSION >= 0x06000000
     case DMPUB_NUP_DIRECTION:
+    case DMPUB_MANUAL_DUPLEX:
+    case DMPUB_STAPLE:
     case DMPUB_BOOKLET_EDGE:
 #endif
         return true;
@@ -21,8 +20,16 @@ bool IsHiddenLayoutItem(BYTE dmPubId) {
     }
 }
 
-// The host sees the changes of its visible items itself; those the Layout
-// page stands in for are reported.
-bool IsReportedLayoutItem(BYTE dmPubId) { return IsHiddenLayoutItem(dmPubId); }
+// Manual duplex and staple are hidden but never reported: the Layout page
+// offers no control for them, so nothing of the plug-in changes them. The
+// printer family has a duplex unit and no stapler.
+bool IsReportedLayoutItem(BYTE dmPubId) {
+#if NTDDI_VERSION >= 0x06000000
+    if (dmPubId == DMPUB_MANUAL_DUPLEX || dmPubId == DMPUB_STAPLE) {
+        return false;
+    }
+#endif
+    return IsHiddenLayoutItem(dmPubId);
+}
 
 }  // namespace marlow

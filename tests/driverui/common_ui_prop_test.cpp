@@ -18,12 +18,12 @@ constexpr wchar_t kRenderingName[] = L"Color Mode";
 constexpr wchar_t kOutputBinName[] = L"Output Bin";
 constexpr wchar_t kGlossName[] = L"Gloss Finish";
 
-// The DMPubIDs of the standard layout items this build hides: those the
-// Layout page shows. Manual duplex (19) and staple (20), which it does not
-// show, stay visible.
+// The DMPubIDs of the standard layout items this build hides: in the newer
+// generation also manual duplex (19) and staple (20), which the Layout page
+// does not offer.
 std::vector<BYTE> LayoutIdsOfThisBuild() {
 #if NTDDI_VERSION >= 0x06000000
-    return {1, 7, 16, 17, 18, 21};
+    return {1, 7, 16, 17, 18, 19, 20, 21};
 #else
     return {1, 7, 16, 17};
 #endif
@@ -263,6 +263,46 @@ TEST_F(ItemAdjustment, PrinterSheetHidesTheFormToTrayGroupUpToItsNextSibling) {
     }
     EXPECT_TRUE(HasFlag(&items[5], OPTIF_INITIAL_TVITEM));
     EXPECT_EQ(nullptr, sheet->Param().OEMCUIPCallback) << "no callback on the printer sheet";
+}
+
+// A printer sheet whose items stand on the given levels, the form-to-tray
+// group at index group; answers which items ended up hidden, as a row of
+// 'H' (hidden) and '.' (left alone).
+std::string HiddenRowOfPrinterSheet(host::PluginSession& session, const std::vector<BYTE>& levels,
+                                    std::size_t group) {
+    std::vector<HostItemDescription> descriptions(levels.size());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        descriptions[i].level = levels[i];
+        descriptions[i].name = L"item " + std::to_wstring(i);
+        descriptions[i].options = {L"A4", L"Letter"};
+    }
+    descriptions[group].nameResourceId = host::kFormTrayAssignName;
+    auto sheet = session.MakeSheet(OEMCUIP_PRNPROP, descriptions);
+    EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+    std::string row;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        row += HasFlag(&sheet->Items()[i], OPTIF_HIDE) ? 'H' : '.';
+    }
+    return row;
+}
+
+TEST_F(ItemAdjustment, PrinterSheetEndsTheHiddenGroupAtItsLevelOrAShallowerOne) {
+    struct Case {
+        const char* what;
+        std::vector<BYTE> levels;
+        std::size_t group;
+        const char* hidden;
+    };
+    const Case cases[] = {
+        {"siblings", {1, 2, 2, 1, 2}, 0, "HHH.."},
+        {"a nested group, then a shallower item", {2, 3, 4, 3, 1, 2}, 0, "HHHH.."},
+        {"a shallower item and none on the group's level after", {1, 2, 3, 1, 1}, 1, ".HH.."},
+        {"the group last", {1, 1, 2}, 2, "..H"},
+        {"the group at the top level", {1, 2, 3, 1}, 0, "HHH."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.hidden, HiddenRowOfPrinterSheet(session, c.levels, c.group)) << c.what;
+    }
 }
 
 TEST_F(ItemAdjustment, TheInitialTreeItemIsAPrinterSheetMatter) {
