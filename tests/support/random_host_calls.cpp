@@ -262,11 +262,11 @@ std::vector<ItemState> TakeState(Sheet& sheet) {
     return state;
 }
 
-// The layout items the Layout page stands in for; manual duplex (19) and
-// staple (20) stay in the host's tree.
+// The layout items the Layout page stands in for (the newer build's set
+// includes their companions).
 bool IsHiddenLayoutId(BYTE id) {
     const bool bNewer = _WIN32_WINNT >= 0x0600;
-    return id == 1 || id == 7 || id == 16 || id == 17 || (bNewer && (id == 18 || id == 21));
+    return id == 1 || id == 7 || id == 16 || id == 17 || (bNewer && id >= 18 && id <= 21);
 }
 
 bool IsRenderingItem(const OPTITEM& item) {
