@@ -41,12 +41,24 @@ void AddInlineStep(const std::wstring& text, HostOptions& options) {
     options.scripted = true;
 }
 
+bool ParseCount(const std::wstring& text, unsigned long* value) {
+    if (text.empty() || text.size() > 9) return false;
+    unsigned long number = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return false;
+        number = number * 10 + static_cast<unsigned long>(c - L'0');
+    }
+    *value = number;
+    return true;
+}
+
 }  // namespace
 
 const char kHostUsage[] =
     "usage: marlowhost [--dll FILE] [--ppd FILE] [--installed *KEY=OPTION]... [--color on|off]\n"
     "                  [--lang LANGUAGE] [--printer-sheet] [--script FILE]... [-e STEP]...\n"
-    "                  [--screenshots DIR] [--json] | --frame\n"
+    "                  [--screenshots DIR] [--json] [--check] | --frame\n"
+    "       marlowhost --monkey SEED [--steps N] [--lang LANGUAGE] [--monkey-script FILE]\n"
     "  Plays the PostScript driver's UI module against marlowui.dll (beside the program\n"
     "  by default): sets a printer up with the PPD (the sample by default), builds the\n"
     "  document sheet's items, runs CommonUIProp and shows the sheet in the platform's\n"
@@ -57,8 +69,16 @@ const char kHostUsage[] =
     "  --lang        en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number\n"
     "  --screenshots a PNG of each page as shown, one per screenshot step, and a contact sheet\n"
     "  --frame       only the plug-in object's answers: signature, version, private section\n"
+    "  --check       after every step: the private section sound, selections in range, hidden\n"
+    "                items hidden, the Layout page showing the items, booklet never one-sided,\n"
+    "                only the page's own boxes and only when its fields call for them\n"
+    "  --monkey      N random steps (300 by default) of a user, checked as with --check, over\n"
+    "                as many sheets as OK and Cancel make; the same seed takes the same steps.\n"
+    "                A fault stops it: the steps so far are written as a script (FILE, by\n"
+    "                default marlowhost-monkey-SEED.txt) that --check --script replays\n"
     "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
-    "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | item ITEM CHOICE\n"
+    "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | paste LABEL TEXT\n"
+    "  item ITEM CHOICE | new-sheet (after OK or Cancel: the next sheet, on the kept settings)\n"
     "  key KEY (Tab, Shift+Tab, Down, Space, Enter, Esc, Alt+B ...) | expect-focus LABEL\n"
     "  apply | ok | cancel | expect-message WORDS | screenshot NAME\n";
 
@@ -100,6 +120,17 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
             options.json = true;
         } else if (argument == L"--frame") {
             options.frameReport = true;
+        } else if (argument == L"--check") {
+            options.check = true;
+        } else if (argument == L"--monkey" && hasValue) {
+            if (!ParseCount(arguments[++i], &options.monkeySeed)) options.error = L"--monkey wants a seed, a number";
+            options.monkey = true;
+            options.check = true;
+            options.scripted = true;
+        } else if (argument == L"--steps" && hasValue) {
+            if (!ParseCount(arguments[++i], &options.monkeySteps)) options.error = L"--steps wants a number";
+        } else if (argument == L"--monkey-script" && hasValue) {
+            options.monkeyScript = arguments[++i];
         } else {
             options.error = L"unexpected argument " + argument;
         }

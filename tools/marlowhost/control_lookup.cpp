@@ -88,32 +88,6 @@ bool IsNumber(const std::wstring& text) {
     return true;
 }
 
-std::vector<std::wstring> ReadEntries(HWND control) {
-    std::vector<std::wstring> entries;
-    const std::wstring className = NormalizeLabel(ReadClassName(control));
-    const bool isList = className == L"listbox";
-    const LRESULT count = SendMessageW(control, isList ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        wchar_t text[512] = {};
-        if (className == L"comboboxex32") {
-            COMBOBOXEXITEMW item = {};
-            item.mask = CBEIF_TEXT;
-            item.iItem = i;
-            item.pszText = text;
-            item.cchTextMax = 512;
-            SendMessageW(control, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        } else {
-            const UINT lengthMessage = isList ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
-            if (SendMessageW(control, lengthMessage, static_cast<WPARAM>(i), 0) < 512) {
-                SendMessageW(control, isList ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
-                             reinterpret_cast<LPARAM>(text));
-            }
-        }
-        entries.emplace_back(text);
-    }
-    return entries;
-}
-
 }  // namespace
 
 std::wstring NormalizeLabel(const std::wstring& label) {
@@ -167,6 +141,32 @@ HWND FindControl(HWND page, const std::wstring& label, ControlKind kind, std::ws
     const wchar_t* what = kind == ControlKind::kButton ? L"button" : kind == ControlKind::kChoice ? L"list" : L"text field";
     *problem = L"no " + std::wstring(what) + L" labelled \"" + label + L"\" on this page (its labels: " + labels + L")";
     return nullptr;
+}
+
+std::vector<std::wstring> ReadEntries(HWND control) {
+    std::vector<std::wstring> entries;
+    const std::wstring className = NormalizeLabel(ReadClassName(control));
+    const bool isList = className == L"listbox";
+    const LRESULT count = SendMessageW(control, isList ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        if (className == L"comboboxex32") {
+            COMBOBOXEXITEMW item = {};
+            item.mask = CBEIF_TEXT;
+            item.iItem = i;
+            item.pszText = text;
+            item.cchTextMax = 512;
+            SendMessageW(control, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        } else {
+            const UINT lengthMessage = isList ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
+            if (SendMessageW(control, lengthMessage, static_cast<WPARAM>(i), 0) < 512) {
+                SendMessageW(control, isList ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(text));
+            }
+        }
+        entries.emplace_back(text);
+    }
+    return entries;
 }
 
 bool ChooseEntry(HWND control, const std::wstring& entry, std::wstring* problem) {

@@ -7,6 +7,7 @@
 #include "platform/windows_sdk.h"
 
 #include <string>
+#include <vector>
 
 namespace marlow::host {
 
@@ -23,6 +24,9 @@ std::wstring NormalizeLabel(const std::wstring& label);
 // The visible control of that kind on the page (a direct child), or null
 // with the reason in problem.
 HWND FindControl(HWND page, const std::wstring& label, ControlKind kind, std::wstring* problem);
+
+// The texts of a choice control's entries, in order.
+std::vector<std::wstring> ReadEntries(HWND control);
 
 // The entries of a choice control, and choosing one as a user does (the
 // control's parent hears the selection change). False when there is no

@@ -27,7 +27,44 @@ std::wstring DecodeUtf8(const std::string& bytes) {
     return text;
 }
 
+// Four hex digits at text[at]: one UTF-16 unit.
+bool ReadHexUnit(const std::wstring& text, std::size_t at, unsigned* unit) {
+    if (at + 4 > text.size()) return false;
+    *unit = 0;
+    for (std::size_t i = at; i < at + 4; ++i) {
+        const wchar_t c = text[i];
+        const int digit = c >= L'0' && c <= L'9' ? c - L'0'
+                          : c >= L'a' && c <= L'f' ? c - L'a' + 10
+                          : c >= L'A' && c <= L'F' ? c - L'A' + 10
+                                                    : -1;
+        if (digit < 0) return false;
+        *unit = *unit * 16 + static_cast<unsigned>(digit);
+    }
+    return true;
+}
+
 }  // namespace
+
+std::wstring WriteScriptLine(const std::wstring& verb, const std::vector<std::wstring>& arguments) {
+    static const wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring line = verb;
+    for (const std::wstring& argument : arguments) {
+        line += L" \"";
+        for (wchar_t c : argument) {
+            if (c == L'"' || c == L'\\') {
+                line += L'\\';
+                line += c;
+            } else if (c < 0x20 || c == 0x7F || (c >= 0xD800 && c <= 0xDFFF)) {
+                line += L"\\u";
+                for (int shift = 12; shift >= 0; shift -= 4) line += kHex[(c >> shift) & 0xF];
+            } else {
+                line += c;
+            }
+        }
+        line += L'"';
+    }
+    return line;
+}
 
 bool ParseScriptLine(const std::wstring& line, int lineNumber, ScriptStep* step,
                      std::wstring* problem) {
@@ -47,6 +84,12 @@ bool ParseScriptLine(const std::wstring& line, int lineNumber, ScriptStep* step,
         if (text[i] == L'"') {
             std::size_t j = i + 1;
             for (; j < text.size() && text[j] != L'"'; ++j) {
+                unsigned unit = 0;
+                if (text[j] == L'\\' && j + 1 < text.size() && text[j + 1] == L'u' && ReadHexUnit(text, j + 2, &unit)) {
+                    word.push_back(static_cast<wchar_t>(unit));
+                    j += 5;
+                    continue;
+                }
                 if (text[j] == L'\\' && j + 1 < text.size() && (text[j + 1] == L'"' || text[j + 1] == L'\\')) ++j;
                 word.push_back(text[j]);
             }

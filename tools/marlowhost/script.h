@@ -7,7 +7,8 @@
 //
 // One step a line; blank lines and lines starting with # are skipped; an
 // argument with blanks is written in double quotes (inside them, \" is a
-// quote and \\ a backslash).
+// quote, \\ a backslash and \u followed by four hex digits any UTF-16 unit,
+// such as \u0003 for a control character).
 #pragma once
 
 #include <string>
@@ -30,6 +31,10 @@ struct ScriptStep {
 // naming the file (and line), when it cannot be read or a line is broken.
 [[nodiscard]] bool LoadScriptFile(const std::wstring& path, std::vector<ScriptStep>* steps,
                                   std::wstring* problem);
+
+// A step as a script line, every argument quoted: what ParseScriptLine
+// reads back as the same verb and arguments.
+std::wstring WriteScriptLine(const std::wstring& verb, const std::vector<std::wstring>& arguments);
 
 // How a step is named in messages: "line 7 (click Booklet)" or "-e (apply)".
 std::wstring NameStep(const ScriptStep& step);

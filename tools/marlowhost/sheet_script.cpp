@@ -27,7 +27,7 @@ struct StepShape {
 constexpr StepShape kStepShapes[] = {
     {L"page", 1},   {L"select", 2}, {L"click", 1}, {L"type", 2},           {L"item", 2},
     {L"apply", 0},  {L"ok", 0},     {L"cancel", 0}, {L"expect-message", 1}, {L"screenshot", 1},
-    {L"key", 1},    {L"expect-focus", 1}};
+    {L"key", 1},    {L"expect-focus", 1}, {L"paste", 2}, {L"new-sheet", 0}};
 
 std::wstring ToLower(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
@@ -87,8 +87,8 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps) {
         }
         if (shape == nullptr) {
             return NameStep(step) + L": there is no step \"" + step.verb +
-                   L"\" (page, select, click, type, key, item, apply, ok, cancel, expect-message, expect-focus, "
-                   L"screenshot)";
+                   L"\" (page, select, click, type, paste, key, item, apply, ok, cancel, new-sheet, expect-message, "
+                   L"expect-focus, screenshot)";
         }
         const bool atLeast = step.verb == L"expect-message";
         if (atLeast ? step.arguments.size() < shape->arguments : step.arguments.size() != shape->arguments) {
@@ -152,8 +152,21 @@ LRESULT CALLBACK SheetScript::HandleSheetMessage(HWND window, UINT message, WPAR
 void SheetScript::PostNextStep() { PostMessageW(sheet_, kRunStepMessage, 0, 0); }
 
 void SheetScript::RunNextStep() {
+    // A key step's keys bring further messages (the characters that
+    // TranslateMessage posts when a key goes down): they are handled first.
+    if (settleTurns_ > 0) {
+        --settleTurns_;
+        PostNextStep();
+        return;
+    }
     // The keys of a key step have been handled: its Shift or Ctrl is let go.
     ReleaseModifierKeys();
+    // What the last step set off (the keys it posted, a box) has happened.
+    CheckLastStep();
+    if (!stopped_ && outcome_.failure.empty() && next_ >= steps_.size() && hooks_.generate) {
+        ScriptStep step;
+        if (hooks_.generate(sheet_, &step)) steps_.push_back(std::move(step));
+    }
     if (stopped_ || !outcome_.failure.empty() || next_ >= steps_.size()) {
         // Nothing more to do and the sheet is still open: the host closes it.
         stopped_ = true;
@@ -168,12 +181,20 @@ void SheetScript::RunNextStep() {
     }
     const ScriptStep& step = steps_[next_];
     std::wstring problem;
-    if (!RunStep(step, &problem)) {
-        outcome_.failure = NameStep(step) + L": " + problem;
+    if (step.verb == L"new-sheet") {
+        // Only a closed sheet makes way for the next one.
+        outcome_.failure = NameStep(step) + L": the sheet is still open";
         stopped_ = true;
     } else {
-        outcome_.stepsRun.push_back(NameStep(step));
-        ++next_;
+        if (hooks_.before) hooks_.before(sheet_, step);
+        if (!RunStep(step, &problem)) {
+            outcome_.failure = NameStep(step) + L": " + problem;
+            stopped_ = true;
+        } else {
+            outcome_.stepsRun.push_back(NameStep(step));
+            ++next_;
+            bCheckDue_ = true;
+        }
     }
     PostNextStep();
 }
@@ -197,6 +218,7 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
         KeyChord chord;
         if (!ParseKeyChord(args[0], &chord)) return false;  // checked before the sheet opened
         PostKeyChord(sheet_, chord);
+        settleTurns_ = 2;
         return true;
     }
     if (step.verb == L"expect-focus") return ExpectFocus(page, args[0], problem);
@@ -216,6 +238,11 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
         return true;
     }
     if (step.verb == L"select") return ChooseEntry(control, args[1], problem);
+    if (step.verb == L"paste") {
+        // Into the whole text, as from the context menu: no filter sees it.
+        PasteText(page, id, args[1]);
+        return true;
+    }
     // type: over the whole text, as a user who selected it first.
     SendMessageW(control, EM_SETSEL, 0, -1);
     if (args[1].empty()) {
@@ -228,11 +255,15 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
 
 bool SheetScript::SelectPage(const std::wstring& title, std::wstring* problem) {
     const std::vector<std::wstring> titles = ReadTabTitles(sheet_);
+    const std::size_t boxesBefore = catcher_ != nullptr ? catcher_->Boxes().size() : 0;
     for (std::size_t i = 0; i < titles.size(); ++i) {
         if (NormalizeLabel(titles[i]) != NormalizeLabel(title)) continue;
         SendMessageW(sheet_, PSM_SETCURSEL, i, 0);
         const auto wanted = reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_INDEXTOHWND, i, 0));
         if (FindCurrentPage(sheet_) != wanted) {
+            // A page whose input is incomplete says so in a box and stays,
+            // as it does for a user; without a box it is a fault.
+            if (catcher_ != nullptr && catcher_->Boxes().size() > boxesBefore) return true;
             *problem = L"the page shown would not let go";
             return false;
         }
@@ -307,10 +338,21 @@ bool SheetScript::ExpectFocus(HWND page, const std::wstring& label, std::wstring
     return true;
 }
 
+void SheetScript::CheckLastStep() {
+    if (!bCheckDue_ || !hooks_.after) return;
+    bCheckDue_ = false;
+    const std::wstring broken = hooks_.after(sheet_, steps_[next_ - 1]);
+    if (!broken.empty() && outcome_.failure.empty()) {
+        outcome_.failure = NameStep(steps_[next_ - 1]) + L": " + broken;
+        stopped_ = true;
+    }
+}
+
 ScriptOutcome SheetScript::Finish() {
+    CheckLastStep();  // the step that closed the sheet
     if (sheet_ == nullptr && outcome_.failure.empty()) {
         outcome_.failure = L"the sheet did not come up";
-    } else if (outcome_.failure.empty() && next_ < steps_.size()) {
+    } else if (outcome_.failure.empty() && next_ < steps_.size() && steps_[next_].verb != L"new-sheet") {
         outcome_.failure = NameStep(steps_[next_]) + L": the sheet was closed by " +
                            (outcome_.stepsRun.empty() ? L"its user" : outcome_.stepsRun.back());
     }

@@ -12,6 +12,7 @@
 #include "host/message_box_catcher.h"
 #include "platform/windows_sdk.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,17 @@ struct ScriptOutcome {
 // all is well; else the first bad step and what is wrong.
 std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps);
 
+// What runs around each step: a source of further steps once the given
+// ones are done (the monkey's), and a look at the sheet before each step
+// and after it - once what the step set off has happened, at the next turn
+// of the sheet's loop or when the sheet has closed - which names what is
+// wrong (empty: nothing).
+struct SheetScriptHooks {
+    std::function<bool(HWND sheet, ScriptStep* next)> generate;
+    std::function<void(HWND sheet, const ScriptStep& step)> before;
+    std::function<std::wstring(HWND sheet, const ScriptStep& step)> after;
+};
+
 class SheetScript {
 public:
     // screenshotsDir: empty for no pictures. catcher: null in an interactive
@@ -43,8 +55,14 @@ public:
     // From inside the sheet's loop, once it is up: a picture of each page,
     // then (scripted runs) the first step.
     void Start(HWND sheet, bool runSteps);
-    // After the sheet has closed: names a step the closing cut off.
+    void SetHooks(SheetScriptHooks hooks) { hooks_ = std::move(hooks); }
+    // After the sheet has closed: names a step the closing cut off (a
+    // new-sheet step is where a closed sheet makes way for the next).
     ScriptOutcome Finish();
+    // The step after the last one carried out: a new-sheet step, or the
+    // end, once the sheet has closed.
+    std::size_t NextStepIndex() const { return next_; }
+    const std::vector<ScriptStep>& Steps() const { return steps_; }
 
 private:
     static LRESULT CALLBACK HandleSheetMessage(HWND window, UINT message, WPARAM wParam,
@@ -56,6 +74,7 @@ private:
     [[nodiscard]] bool ExpectFocus(HWND page, const std::wstring& label, std::wstring* problem);
     [[nodiscard]] bool TakePicture(const std::wstring& name, std::wstring* problem);
     void PostNextStep();
+    void CheckLastStep();
 
     std::vector<ScriptStep> steps_;
     DriverItemsPage& itemsPage_;
@@ -67,6 +86,9 @@ private:
     int closingTries_ = 0;
     bool stopped_ = false;
     ScriptOutcome outcome_;
+    SheetScriptHooks hooks_;
+    bool bCheckDue_ = false;  // the last step's after-look has not run yet
+    int settleTurns_ = 0;     // loop turns left for what a key step set off
 };
 
 }  // namespace marlow::host
