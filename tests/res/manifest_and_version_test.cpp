@@ -73,7 +73,8 @@ TEST_F(ManifestAndVersionTest, ActivationContextFromTheManifestRedirectsCommonCo
                                          ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                          L"comctl32.dll", &data))
         << "error " << GetLastError();
-    const UniqueActCtx found(data.hActCtx != nullptr ? data.hActCtx : INVALID_HANDLE_VALUE, release);
+    const UniqueActCtx found(data.hActCtx != nullptr ? data.hActCtx : INVALID_HANDLE_VALUE,
+                             release);
     EXPECT_EQ(found.Get(), context.Get()) << "redirected by another context";
 }
 

@@ -77,7 +77,8 @@ std::wstring FindUnknownInstalledOption(const PrinterPpd& ppd, const HostOptions
             return pair + L": the PPD has no feature *" + ToWide(keyword);
         }
         if (feature->FindChoice(option) < 0) {
-            return pair + L": the feature *" + ToWide(keyword) + L" has no option " + ToWide(option);
+            return pair + L": the feature *" + ToWide(keyword) + L" has no option " +
+                   ToWide(option);
         }
     }
     return std::wstring();

@@ -146,7 +146,7 @@ void LoadJobSettings(HWND hDlg, const void* pDevmode) {
     CheckControl(hDlg, IDC_RESERVE_JOB, kindButton != 0);
     CheckControl(hDlg, kindButton != 0 ? kindButton : IDC_VERIFY_JOB, true);
     CheckControl(hDlg, IDC_SAVE_ACCESS_CONTROL,
-               ReadPrivateDevmodeU8(pDevmode, offsetof(PrivateDevmode, bSaveAccessControl)) != 0);
+                 ReadPrivateDevmodeU8(pDevmode, offsetof(PrivateDevmode, bSaveAccessControl)) != 0);
     for (const TextField& field : {kJobUserName, kJobPassword, kJobName, kAccessUserName, kAccessPassword}) {
         LoadTextField(hDlg, pDevmode, field);
     }
