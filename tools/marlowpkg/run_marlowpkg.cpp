@@ -2,8 +2,11 @@
 
 #include <exception>
 
+#include "dll_surface.h"
 #include "finding_report.h"
 #include "package_check.h"
+#include "package_folder.h"
+#include "pe_image.h"
 
 namespace marlow {
 
@@ -11,15 +14,61 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: marlowpkg check DIR... [--json]\n"
-    "  Checks driver packages: each DIR is a package folder (one INF and the\n"
-    "  files it copies) or a folder of package folders; with more than one\n"
-    "  package they are also compared. Exit status: 0 sound, 1 findings,\n"
-    "  2 cannot read.\n";
+    "       marlowpkg surface DLL PLATFORM\n"
+    "  check: checks driver packages: each DIR is a package folder (one INF and\n"
+    "  the files it copies) or a folder of package folders; with more than one\n"
+    "  package they are also compared.\n"
+    "  surface: checks that a plug-in DLL loads on PLATFORM (\"Windows 2000\",\n"
+    "  \"Windows XP\", \"Windows Server 2003\", \"Windows Vista\", ...).\n"
+    "  Exit status: 0 sound, 1 findings, 2 cannot read.\n";
+
+int CheckSurface(const std::vector<CommandArgument>& arguments, std::FILE* out, std::FILE* err) {
+    if (arguments.size() != 4) {
+        std::fputs("marlowpkg: surface takes a DLL and a platform\n", err);
+        std::fputs(kUsage, err);
+        return kExitCannotRead;
+    }
+    const std::string& dll = arguments[2].text;
+    const int platform = FindPlatform(arguments[3].text);
+    if (platform < 0) {
+        std::fprintf(err, "marlowpkg: unknown platform \"%s\"\n", arguments[3].text.c_str());
+        return kExitCannotRead;
+    }
+    std::vector<unsigned char> bytes;
+    PeImage image;
+    std::string error;
+    if (!PackageFolder::ReadBytes(arguments[2].path, bytes)) {
+        std::fprintf(err, "marlowpkg: cannot read %s\n", dll.c_str());
+        return kExitCannotRead;
+    }
+    if (!ReadPeImage(bytes, image, error)) {
+        std::fprintf(err, "marlowpkg: %s: %s\n", dll.c_str(), error.c_str());
+        return kExitCannotRead;
+    }
+    const std::vector<std::string> problems =
+        CheckDllSurface(image, platform, GetSystemImportsText());
+    for (const std::string& problem : problems) {
+        std::fprintf(out, "%s: %s\n", dll.c_str(), problem.c_str());
+    }
+    std::size_t functions = 0;
+    for (const PeImport& import : image.imports) {
+        functions += import.functions.size();
+    }
+    std::fprintf(out, "%s: %s DLL, subsystem version %d.%d, %zu imported functions of %zu DLLs; %s\n",
+                 dll.c_str(), DescribeMachine(image.wMachine).c_str(), image.nMajorSubsystemVersion,
+                 image.nMinorSubsystemVersion, functions, image.imports.size(),
+                 problems.empty() ? ("loads on " + arguments[3].text).c_str()
+                                  : ("does not load on " + arguments[3].text).c_str());
+    return problems.empty() ? kExitSound : kExitFindings;
+}
 
 int RunCommand(const std::vector<CommandArgument>& arguments, std::FILE* out, std::FILE* err) {
     if (arguments.size() == 2 && (arguments[1].text == "--help" || arguments[1].text == "-h")) {
         std::fputs(kUsage, out);
         return kExitSound;
+    }
+    if (arguments.size() >= 2 && arguments[1].text == "surface") {
+        return CheckSurface(arguments, out, err);
     }
     if (arguments.size() < 2 || arguments[1].text != "check") {
         std::fputs("marlowpkg: the command is missing or unknown\n", err);

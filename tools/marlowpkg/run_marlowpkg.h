@@ -1,6 +1,7 @@
 // marlowpkg's command line, the same on every system:
 //
 //   marlowpkg check DIR... [--json]
+//   marlowpkg surface DLL PLATFORM
 //
 // Exits 0 when every package is sound, 1 with findings, 2 when the command
 // line is wrong or a folder cannot be read as packages.

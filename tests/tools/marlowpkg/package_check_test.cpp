@@ -70,6 +70,12 @@ std::vector<unsigned char> ReadBytes(const fs::path& file) {
     return bytes;
 }
 
+// Copies a file over another (mingw's copy_file fails to overwrite).
+void ReplaceFile(const fs::path& from, const fs::path& to) {
+    fs::remove(to);
+    fs::copy_file(from, to);
+}
+
 // Replaces the first occurrence of what in the file's text; fails the test
 // when it is not there.
 void Edit(const fs::path& file, const std::string& what, const std::string& with) {
@@ -439,8 +445,7 @@ TEST_F(PackageCheckTest, PluginAsDriverFile) {
 
 TEST_F(PackageCheckTest, DllOfTheOtherArchitecture) {
     const fs::path package = CopyPackage();
-    fs::copy_file(package / "i386" / "marlowui.dll", package / "amd64" / "marlowui.dll",
-                  fs::copy_options::overwrite_existing);
+    ReplaceFile(package / "i386" / "marlowui.dll", package / "amd64" / "marlowui.dll");
     ExpectFinding(package, "dll-machine", "amd64/marlowui.dll", 0,
                   "an x86 DLL where x64 Windows needs an x64 one; it refuses to load it");
 }
@@ -486,8 +491,7 @@ TEST_F(PackageCheckTest, DllExportsAnotherName) {
 
 TEST_F(PackageCheckTest, FileThatIsNoDll) {
     const fs::path package = CopyPackage();
-    fs::copy_file(package / "amd64" / "MARLOWC.PPD", package / "amd64" / "marlowui.dll",
-                  fs::copy_options::overwrite_existing);
+    ReplaceFile(package / "amd64" / "MARLOWC.PPD", package / "amd64" / "marlowui.dll");
     ExpectFinding(package, "dll-unreadable", "amd64/marlowui.dll", 0,
                   "not a DLL Windows can load: no MZ header");
 }
