@@ -40,7 +40,7 @@ run_step "marlowpkg check marlowui-v6" run_windows "$bin/marlowpkg.exe" check "$
 run_step "marlowpkg check, both packages" run_windows "$bin/marlowpkg.exe" check "$packages"
 
 # --- damaged copies: one per kind of fault, each must fail naming it ---
-run_step "damaged packages" run_windows "$bin/marlowpkg_package_test.exe" \
+run_step "damaged packages" run_windows "$bin/marlowpkg_package_test.exe" --gtest_brief=1 \
   "--packages=$packages" "--work=$packages/damaged"
 
 # --- install tests ---

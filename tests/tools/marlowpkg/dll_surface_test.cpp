@@ -10,10 +10,10 @@
 namespace marlow {
 namespace {
 
-std::vector<std::string> Check(const PeImageSpec& spec, const char* oldest) {
+std::vector<std::string> Check(const PeImagePlan& plan, const char* oldest) {
     PeImage image;
     std::string error;
-    EXPECT_TRUE(ReadPeImage(BuildPeImage(spec), image, error)) << error;
+    EXPECT_TRUE(ReadPeImage(BuildPeImage(plan), image, error)) << error;
     return CheckDllSurface(image, FindPlatform(oldest), GetSystemImportsText());
 }
 
@@ -26,44 +26,44 @@ std::string Join(const std::vector<std::string>& problems) {
 }
 
 TEST(DllSurfaceTest, SoundPluginsLoadOnTheirOldestPlatforms) {
-    EXPECT_EQ(Join(Check(MakePluginSpec(kMachineX86), "Windows 2000")), "");
-    EXPECT_EQ(Join(Check(MakePluginSpec(kMachineX64), "Windows Server 2003")), "");
+    EXPECT_EQ(Join(Check(MakePluginPlan(kMachineX86), "Windows 2000")), "");
+    EXPECT_EQ(Join(Check(MakePluginPlan(kMachineX64), "Windows Server 2003")), "");
 }
 
 TEST(DllSurfaceTest, FunctionsTheOldestPlatformLacks) {
-    PeImageSpec spec = MakePluginSpec(kMachineX64);
-    spec.imports[0].functions.push_back("GetTickCount64");
-    EXPECT_EQ(Join(Check(spec, "Windows Server 2003")),
+    PeImagePlan plan = MakePluginPlan(kMachineX64);
+    plan.imports[0].functions.push_back("GetTickCount64");
+    EXPECT_EQ(Join(Check(plan, "Windows Server 2003")),
               "imports functions that Windows Server 2003, its oldest platform, does not export: "
               "kernel32.dll GetTickCount64 (from Windows Vista)\n");
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")), "");
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")), "");
 }
 
 TEST(DllSurfaceTest, ActivationContextFunctionsIn32BitCode) {
-    PeImageSpec spec = MakePluginSpec(kMachineX86);
-    spec.imports[0].functions.push_back("ReleaseActCtx");
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")),
+    PeImagePlan plan = MakePluginPlan(kMachineX86);
+    plan.imports[0].functions.push_back("ReleaseActCtx");
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")),
               "imports activation context functions, which the 32-bit plug-in looks up by name: "
               "kernel32.dll ReleaseActCtx\n");
-    spec.wMachine = kMachineX64;
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")), "");
+    plan.wMachine = kMachineX64;
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")), "");
 }
 
 TEST(DllSurfaceTest, SubsystemVersionLaterThanTheOldestPlatform) {
-    PeImageSpec spec = MakePluginSpec(kMachineX64);
-    spec.nMajorSubsystemVersion = 6;
-    spec.nMinorSubsystemVersion = 0;
-    EXPECT_EQ(Join(Check(spec, "Windows Server 2003")),
+    PeImagePlan plan = MakePluginPlan(kMachineX64);
+    plan.nMajorSubsystemVersion = 6;
+    plan.nMinorSubsystemVersion = 0;
+    EXPECT_EQ(Join(Check(plan, "Windows Server 2003")),
               "asks for subsystem version 6.0; Windows Server 2003, its oldest platform, is 5.2\n");
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")), "");
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")), "");
 }
 
 TEST(DllSurfaceTest, ImportsTheTableDoesNotKnowOrFromForbiddenDlls) {
-    PeImageSpec spec = MakePluginSpec(kMachineX64);
-    spec.imports[0].functions[1] = "GetVersionExA";
-    spec.imports.push_back({"COMCTL32.dll", {"InitCommonControlsEx"}});
-    spec.imports.push_back({"libstdc++-6.dll", {"_ZSt4cout"}});
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")),
+    PeImagePlan plan = MakePluginPlan(kMachineX64);
+    plan.imports[0].functions[1] = "GetVersionExA";
+    plan.imports.push_back({"COMCTL32.dll", {"InitCommonControlsEx"}});
+    plan.imports.push_back({"libstdc++-6.dll", {"_ZSt4cout"}});
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")),
               "imports comctl32.dll, which the plug-in binds by name at run time\n"
               "imports libstdc++-6.dll, which is not a system DLL\n"
               "imports functions that are not in the table of first platforms: kernel32.dll "
@@ -71,24 +71,24 @@ TEST(DllSurfaceTest, ImportsTheTableDoesNotKnowOrFromForbiddenDlls) {
 }
 
 TEST(DllSurfaceTest, ExportsOtherThanTheTwo) {
-    PeImageSpec spec = MakePluginSpec(kMachineX86);
-    spec.exports = {"DllCanUnloadNow", "DllGetClassObject@12"};
-    EXPECT_EQ(Join(Check(spec, "Windows 2000")),
+    PeImagePlan plan = MakePluginPlan(kMachineX86);
+    plan.exports = {"DllCanUnloadNow", "DllGetClassObject@12"};
+    EXPECT_EQ(Join(Check(plan, "Windows 2000")),
               "exports [DllCanUnloadNow, DllGetClassObject@12]; a plug-in exports exactly "
               "DllCanUnloadNow and DllGetClassObject\n");
-    spec.exports = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer"};
-    EXPECT_NE(Join(Check(spec, "Windows 2000")).find("DllRegisterServer]"), std::string::npos);
+    plan.exports = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer"};
+    EXPECT_NE(Join(Check(plan, "Windows 2000")).find("DllRegisterServer]"), std::string::npos);
 }
 
 TEST(DllSurfaceTest, NoImportsUnknownPlatformAndBadTable) {
-    PeImageSpec spec = MakePluginSpec(kMachineX64);
-    spec.imports.clear();
-    EXPECT_EQ(Join(Check(spec, "Windows Vista")),
+    PeImagePlan plan = MakePluginPlan(kMachineX64);
+    plan.imports.clear();
+    EXPECT_EQ(Join(Check(plan, "Windows Vista")),
               "imports no function at all; the import table is missing or empty\n");
 
     PeImage image;
     std::string error;
-    ASSERT_TRUE(ReadPeImage(BuildPeImage(MakePluginSpec(kMachineX64)), image, error));
+    ASSERT_TRUE(ReadPeImage(BuildPeImage(MakePluginPlan(kMachineX64)), image, error));
     EXPECT_EQ(Join(CheckDllSurface(image, FindPlatform("Windows ME"), GetSystemImportsText())),
               "no known oldest platform to check against\n");
     EXPECT_EQ(Join(CheckDllSurface(image, 3, "dll,function,first_platform\nkernel32.dll,X\n")),

@@ -110,13 +110,13 @@ void ComposePackage(const fs::path& folder, const char* generation) {
         fs::create_directories(target);
         fs::copy_file(source / "samples" / "marlow-c.ppd", target / "MARLOWC.PPD");
         WriteText(target / "MARLOWC.INI", ReadText(source / "packaging" / "MARLOWC.INI"));
-        PeImageSpec spec =
-            MakePluginSpec(std::string(architecture) == "i386" ? kMachineX86 : kMachineX64);
+        PeImagePlan plan =
+            MakePluginPlan(std::string(architecture) == "i386" ? kMachineX86 : kMachineX64);
         if (bNewer) {
-            spec.nMajorSubsystemVersion = 6;
-            spec.nMinorSubsystemVersion = 0;
+            plan.nMajorSubsystemVersion = 6;
+            plan.nMinorSubsystemVersion = 0;
         }
-        WriteBytes(target / "marlowui.dll", BuildPeImage(spec));
+        WriteBytes(target / "marlowui.dll", BuildPeImage(plan));
     }
 }
 

@@ -47,26 +47,26 @@ private:
 
 }  // namespace
 
-std::vector<unsigned char> BuildPeImage(const PeImageSpec& spec) {
-    const bool bPe32Plus = spec.wMachine != kMachineX86;
+std::vector<unsigned char> BuildPeImage(const PeImagePlan& plan) {
+    const bool bPe32Plus = plan.wMachine != kMachineX86;
     SectionWriter section;
 
     // Exports: the directory, then the name pointers.
     const std::uint32_t exportDirectory = section.Reserve(40);
-    const std::uint32_t namePointers = section.Reserve(4 * spec.exports.size());
-    section.Set32(exportDirectory + 24, static_cast<std::uint32_t>(spec.exports.size()));
+    const std::uint32_t namePointers = section.Reserve(4 * plan.exports.size());
+    section.Set32(exportDirectory + 24, static_cast<std::uint32_t>(plan.exports.size()));
     section.Set32(exportDirectory + 32, namePointers);
-    for (std::size_t i = 0; i < spec.exports.size(); ++i) {
-        section.Set32(namePointers + 4 * static_cast<std::uint32_t>(i), section.AddName(spec.exports[i]));
+    for (std::size_t i = 0; i < plan.exports.size(); ++i) {
+        section.Set32(namePointers + 4 * static_cast<std::uint32_t>(i), section.AddName(plan.exports[i]));
     }
     const std::uint32_t exportSize = section.Here() - exportDirectory;
 
     // Imports: the descriptors with their terminator, then per DLL its name,
     // lookup list and hint/name entries.
-    const std::uint32_t importDirectory = section.Reserve(20 * (spec.imports.size() + 1));
+    const std::uint32_t importDirectory = section.Reserve(20 * (plan.imports.size() + 1));
     const std::uint32_t width = bPe32Plus ? 8 : 4;
-    for (std::size_t d = 0; d < spec.imports.size(); ++d) {
-        const PeImport& import = spec.imports[d];
+    for (std::size_t d = 0; d < plan.imports.size(); ++d) {
+        const PeImport& import = plan.imports[d];
         const std::uint32_t descriptor = importDirectory + 20 * static_cast<std::uint32_t>(d);
         section.Set32(descriptor + 12, section.AddName(import.dll));
         const std::uint32_t thunks = section.Reserve(width * (import.functions.size() + 1));
@@ -82,7 +82,7 @@ std::vector<unsigned char> BuildPeImage(const PeImageSpec& spec) {
             }
         }
     }
-    const std::uint32_t importSize = 20 * static_cast<std::uint32_t>(spec.imports.size() + 1);
+    const std::uint32_t importSize = 20 * static_cast<std::uint32_t>(plan.imports.size() + 1);
 
     const std::uint32_t optionalSize = bPe32Plus ? 240 : 224;
     std::vector<unsigned char> bytes(kSectionOffset, 0);
@@ -92,14 +92,14 @@ std::vector<unsigned char> BuildPeImage(const PeImageSpec& spec) {
     bytes[0x80] = 'P';
     bytes[0x81] = 'E';
     const std::size_t coff = 0x84;
-    Put16(bytes, coff, spec.wMachine);
+    Put16(bytes, coff, plan.wMachine);
     Put16(bytes, coff + 2, 1);
     Put16(bytes, coff + 16, optionalSize);
     Put16(bytes, coff + 18, 0x2102);  // executable, 32-bit words, DLL
     const std::size_t optional = coff + 20;
     Put16(bytes, optional, bPe32Plus ? 0x20B : 0x10B);
-    Put16(bytes, optional + 48, static_cast<std::uint32_t>(spec.nMajorSubsystemVersion));
-    Put16(bytes, optional + 50, static_cast<std::uint32_t>(spec.nMinorSubsystemVersion));
+    Put16(bytes, optional + 48, static_cast<std::uint32_t>(plan.nMajorSubsystemVersion));
+    Put16(bytes, optional + 50, static_cast<std::uint32_t>(plan.nMinorSubsystemVersion));
     const std::size_t directories = optional + (bPe32Plus ? 112 : 96);
     Put32(bytes, directories - 4, 16);
     Put32(bytes, directories, exportDirectory);
@@ -120,14 +120,14 @@ std::vector<unsigned char> BuildPeImage(const PeImageSpec& spec) {
     return bytes;
 }
 
-PeImageSpec MakePluginSpec(std::uint16_t wMachine) {
-    PeImageSpec spec;
-    spec.wMachine = wMachine;
+PeImagePlan MakePluginPlan(std::uint16_t wMachine) {
+    PeImagePlan plan;
+    plan.wMachine = wMachine;
     if (wMachine == kMachineX86) {
-        spec.nMajorSubsystemVersion = 4;
-        spec.nMinorSubsystemVersion = 0;
+        plan.nMajorSubsystemVersion = 4;
+        plan.nMinorSubsystemVersion = 0;
     }
-    return spec;
+    return plan;
 }
 
 }  // namespace marlow

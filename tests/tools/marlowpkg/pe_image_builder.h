@@ -11,7 +11,7 @@
 
 namespace marlow {
 
-struct PeImageSpec {
+struct PeImagePlan {
     std::uint16_t wMachine = kMachineX64;
     int nMajorSubsystemVersion = 5;
     int nMinorSubsystemVersion = 2;
@@ -20,10 +20,10 @@ struct PeImageSpec {
                                      {"USER32.dll", {"LoadStringW"}}};
 };
 
-std::vector<unsigned char> BuildPeImage(const PeImageSpec& spec);
+std::vector<unsigned char> BuildPeImage(const PeImagePlan& plan);
 
-// The spec of a plug-in that loads on every platform from Windows 2000 (x86)
+// The plan of a plug-in that loads on every platform from Windows 2000 (x86)
 // or Server 2003 (x64) on.
-PeImageSpec MakePluginSpec(std::uint16_t wMachine);
+PeImagePlan MakePluginPlan(std::uint16_t wMachine);
 
 }  // namespace marlow

@@ -9,32 +9,32 @@
 namespace marlow {
 namespace {
 
-void ExpectSurface(const PeImage& image, const PeImageSpec& spec) {
-    EXPECT_EQ(image.wMachine, spec.wMachine);
-    EXPECT_EQ(image.bPe32Plus, spec.wMachine == kMachineX64);
-    EXPECT_EQ(image.nMajorSubsystemVersion, spec.nMajorSubsystemVersion);
-    EXPECT_EQ(image.nMinorSubsystemVersion, spec.nMinorSubsystemVersion);
-    EXPECT_EQ(image.exports, spec.exports);
-    ASSERT_EQ(image.imports.size(), spec.imports.size());
-    for (std::size_t i = 0; i < spec.imports.size(); ++i) {
-        EXPECT_EQ(image.imports[i].dll, spec.imports[i].dll);
-        EXPECT_EQ(image.imports[i].functions, spec.imports[i].functions);
+void ExpectSurface(const PeImage& image, const PeImagePlan& plan) {
+    EXPECT_EQ(image.wMachine, plan.wMachine);
+    EXPECT_EQ(image.bPe32Plus, plan.wMachine == kMachineX64);
+    EXPECT_EQ(image.nMajorSubsystemVersion, plan.nMajorSubsystemVersion);
+    EXPECT_EQ(image.nMinorSubsystemVersion, plan.nMinorSubsystemVersion);
+    EXPECT_EQ(image.exports, plan.exports);
+    ASSERT_EQ(image.imports.size(), plan.imports.size());
+    for (std::size_t i = 0; i < plan.imports.size(); ++i) {
+        EXPECT_EQ(image.imports[i].dll, plan.imports[i].dll);
+        EXPECT_EQ(image.imports[i].functions, plan.imports[i].functions);
     }
 }
 
 TEST(PeImageTest, ReadsMachineSubsystemExportsAndImportsOfBothWidths) {
     for (std::uint16_t machine : {kMachineX86, kMachineX64}) {
         SCOPED_TRACE(DescribeMachine(machine));
-        const PeImageSpec spec = MakePluginSpec(machine);
+        const PeImagePlan plan = MakePluginPlan(machine);
         PeImage image;
         std::string error;
-        ASSERT_TRUE(ReadPeImage(BuildPeImage(spec), image, error)) << error;
-        ExpectSurface(image, spec);
+        ASSERT_TRUE(ReadPeImage(BuildPeImage(plan), image, error)) << error;
+        ExpectSurface(image, plan);
     }
 }
 
 TEST(PeImageTest, EveryTruncatedImageGivesAnErrorAndNoOverrun) {
-    const std::vector<unsigned char> whole = BuildPeImage(MakePluginSpec(kMachineX64));
+    const std::vector<unsigned char> whole = BuildPeImage(MakePluginPlan(kMachineX64));
     for (std::size_t length = 0; length < whole.size(); ++length) {
         const std::vector<unsigned char> cut(whole.begin(),
                                              whole.begin() + static_cast<std::ptrdiff_t>(length));
@@ -48,7 +48,7 @@ TEST(PeImageTest, EveryTruncatedImageGivesAnErrorAndNoOverrun) {
 }
 
 TEST(PeImageTest, HostileHeadersAndTablesGiveErrors) {
-    const std::vector<unsigned char> whole = BuildPeImage(MakePluginSpec(kMachineX64));
+    const std::vector<unsigned char> whole = BuildPeImage(MakePluginPlan(kMachineX64));
     struct Case {
         const char* what;
         std::size_t offset;
