@@ -137,10 +137,12 @@ protected:
         }
     }
 
-    // A fresh copy of a sound package to damage.
-    fs::path CopyPackage(const char* name = "marlowui-v5") {
+    // A fresh copy of a sound package to damage; variant: a folder of its
+    // own for each case of a test.
+    fs::path CopyPackage(const char* name = "marlowui-v5", const std::string& variant = "") {
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        const fs::path copy = GetTestFolders().work / test->name() / name;
+        const fs::path copy =
+            GetTestFolders().work / (std::string(test->name()) + variant) / name;
         fs::remove_all(copy);
         fs::create_directories(copy.parent_path());
         fs::copy(sound_ / name, copy, fs::copy_options::recursive);
@@ -297,6 +299,22 @@ TEST_F(PackageCheckTest, SourceFileNotListedForOneArchitecture) {
                   "[SourceDisksFiles] lists it");
 }
 
+TEST_F(PackageCheckTest, FileListSectionMissing) {
+    const fs::path package = CopyPackage();
+    const fs::path inf = package / "marlowc.inf";
+    Edit(inf, "CopyFiles=MARLOWC_FILES", "CopyFiles=MARLOWC_FILEZ");
+    ExpectFinding(package, "copy-files", "marlowc.inf", LineOf(inf, "CopyFiles="),
+                  "CopyFiles names the section [MARLOWC_FILEZ], which does not exist");
+}
+
+TEST_F(PackageCheckTest, NoDestinationDirectory) {
+    const fs::path package = CopyPackage();
+    const fs::path inf = package / "marlowc.inf";
+    Edit(inf, "DefaultDestDir=66000\n", "");
+    ExpectFinding(package, "destination", "marlowc.inf", LineOf(inf, "CopyFiles="),
+                  "[DestinationDirs] gives no directory for these files");
+}
+
 TEST_F(PackageCheckTest, SourceNameInFileList) {
     const fs::path package = CopyPackage();
     const fs::path inf = package / "marlowc.inf";
@@ -415,9 +433,10 @@ TEST_F(PackageCheckTest, OemFilesNumberingBlanksAndPaths) {
         {"OEMConfigFile1=C:\\drivers\\marlowui.dll", "must be a plain file name"},
         {"OEMPluginFile1=marlowui.dll", "is neither OEMConfigFileN nor OEMDriverFileN"},
     };
+    int variant = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        const fs::path package = CopyPackage();
+        const fs::path package = CopyPackage("marlowui-v5", "-" + std::to_string(++variant));
         for (const char* architecture : {"i386", "amd64"}) {
             WriteText(package / architecture / "MARLOWC.INI", std::string("[OEMFiles]\n") + c.line + "\n");
         }
