@@ -34,25 +34,26 @@ std::vector<unsigned char> PluginSession::GetPrivateDefaults() {
     return plugin_ ? host::GetPrivateDefaults(*plugin_.Get()) : std::vector<unsigned char>();
 }
 
-std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items) {
+std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode,
+                                                    const std::vector<HostItemDescription>& items) {
     auto sheet = std::make_unique<HostSheet>(mode, items, library_.Module(), GetPrivateDefaults());
     sheet->Param().hPrinter = printer_.Handle();
     return sheet;
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet(const std::vector<unsigned char>& privateSection) {
-    auto sheet = std::make_unique<HostSheet>(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_), library_.Module(),
-                                             privateSection);
+    auto sheet = std::make_unique<HostSheet>(OEMCUIP_DOCPROP, BuildDocumentItemDescriptions(ppd_),
+                                             library_.Module(), privateSection);
     sheet->Param().hPrinter = printer_.Handle();
     return sheet;
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet() {
-    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_));
+    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemDescriptions(ppd_));
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakePrinterSheet() {
-    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemSpecs(ppd_));
+    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemDescriptions(ppd_));
 }
 
 HRESULT PluginSession::RunCommonUIProp(HostSheet& sheet) {

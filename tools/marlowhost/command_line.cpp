@@ -59,6 +59,7 @@ const char kHostUsage[] =
     "  --frame       only the plug-in object's answers: signature, version, private section\n"
     "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
     "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | item ITEM CHOICE\n"
+    "  key KEY (Tab, Shift+Tab, Down, Space, Enter, Esc, Alt+B ...) | expect-focus LABEL\n"
     "  apply | ok | cancel | expect-message WORDS | screenshot NAME\n";
 
 HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {

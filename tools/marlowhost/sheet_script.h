@@ -53,6 +53,7 @@ private:
     [[nodiscard]] bool RunStep(const ScriptStep& step, std::wstring* problem);
     [[nodiscard]] bool SelectPage(const std::wstring& title, std::wstring* problem);
     [[nodiscard]] bool ExpectMessage(const std::wstring& words, std::wstring* problem);
+    [[nodiscard]] bool ExpectFocus(HWND page, const std::wstring& label, std::wstring* problem);
     [[nodiscard]] bool TakePicture(const std::wstring& name, std::wstring* problem);
     void PostNextStep();
 
