@@ -191,6 +191,10 @@ PackageInfReading ReadPackageInf(const std::wstring& infPath, PackageArchitectur
             break;
         }
     }
+    // The undecorated section serves x86 (and the systems before decorations).
+    if (reading.modelsSection.empty() && bX86) {
+        reading.modelsSection = models;
+    }
     if (reading.modelsSection.empty()) {
         reading.problem = L"no models section decorated for " + decoration;
         return reading;

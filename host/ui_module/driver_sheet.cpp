@@ -44,7 +44,7 @@ void DriverSheet::Start(DWORD mode, HANDLE hPrinter, const wchar_t*) {
         privateSection = settings_->Private();
     }
     sheet_ = std::make_unique<HostSheet>(
-        mode, mode == OEMCUIP_DOCPROP ? BuildDocumentItemSpecs(plugin_.Ppd()) : BuildPrinterItemSpecs(plugin_.Ppd()),
+        mode, mode == OEMCUIP_DOCPROP ? BuildDocumentItemDescriptions(plugin_.Ppd()) : BuildPrinterItemDescriptions(plugin_.Ppd()),
         plugin_.Module(), privateSection);
     sheet_->Param().hPrinter = hPrinter;
     sheet_->Param().pPrinterName = printerName_.data();
