@@ -6,8 +6,8 @@
 # Wine prefix where both architectures meet. Each program installs the
 # package from its INF, reads the printer's driver back from a process of
 # each kind, acts as an application through DocumentPropertiesW (the sheet
-# on the display) and removes everything again. Exits non-zero when any
-# run fails.
+# on the display) and removes everything again. Then marlowhost runs the
+# tour on the installed path. Exits non-zero when any run fails.
 #
 #   scripts/test-installed.sh PREFIX PACKAGE_DIR...
 #   (test-packages.sh runs it on the packages it made)
@@ -28,6 +28,17 @@ for package in "$@"; do
     echo "--- installed from $(basename "$package"), ${preset}"
     scripts/wine-run.sh "$prefix" "build/${preset}/bin/installed_driver_test.exe" --gtest_brief=1 \
       --package "$dir" --peer "$peer" || status=1
+  done
+  # marlowhost on the installed path: the tour through DocumentPropertiesW;
+  # the settings returned to the application hold its choices.
+  for preset in win64-v6 win32-v6; do
+    echo "--- marlowhost --install-package $(basename "$package"), ${preset}"
+    report=$(scripts/wine-run.sh "$prefix" "build/${preset}/bin/marlowhost.exe" --install-package "$dir" \
+      --script samples/tour.txt) || { echo "$report"; status=1; continue; }
+    for expected in "dmOrientation DMORIENT_LANDSCAPE" "dwReserveJobType     4 (Confidential Job)" \
+        'wszJobName           "Quarterly"'; do
+      grep -qF "$expected" <<<"$report" || { echo "$report"; echo "missing: $expected" >&2; status=1; }
+    done
   done
 done
 exit $status
