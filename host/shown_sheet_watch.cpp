@@ -54,9 +54,6 @@ LRESULT CALLBACK ShownSheetWatch::HandleShown(HWND hWnd, UINT message, WPARAM wP
             return 0;
         }
         RemoveWindowSubclass(hWnd, HandleShown, kShownSubclassId);
-        LARGE_INTEGER now = {};
-        QueryPerformanceCounter(&now);
-        watch->shownAt_ = now.QuadPart;
         watch->bShown_ = true;
         // Pixels are read back from the screen: the whole sheet must lie on it.
         SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -20,9 +20,6 @@ public:
 
     // Whether whenShown ran.
     bool WasShown() const { return bShown_; }
-    // The tick count (GetTickCount64 is too coarse for timings: this is
-    // QueryPerformanceCounter) when the sheet was first seen with a page.
-    LONGLONG ShownAt() const { return shownAt_; }
 
 private:
     static LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam);
@@ -33,7 +30,6 @@ private:
     HHOOK hook_ = nullptr;
     HWND sheet_ = nullptr;
     bool bShown_ = false;
-    LONGLONG shownAt_ = 0;
 };
 
 }  // namespace marlow::host

@@ -7,6 +7,8 @@
 #include "host/ui_module/installed_plugin.h"
 #include "host/ui_module/output_buffer_size.h"
 
+#include "platform/win32_handles.h"
+
 #include <cstdio>
 #include <new>
 
@@ -130,14 +132,21 @@ LONG WINAPI DrvDevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) 
     return ServeSheet<DEVICEPROPERTYHEADER>(pPSUIInfo, lParam);
 }
 
-DWORD WINAPI DrvDeviceCapabilities(HANDLE hPrinter, PWSTR, WORD wCapability, PVOID,
+DWORD WINAPI DrvDeviceCapabilities(HANDLE hPrinter, PWSTR pDeviceName, WORD wCapability, PVOID,
                                                          PDEVMODEW) {
     Trace("device capabilities", wCapability, 0);
     switch (wCapability) {
     case DC_FIELDS: return DM_ORIENTATION | DM_COPIES | DM_COLOR | DM_DUPLEX | DM_COLLATE;
     case DC_SIZE: return sizeof(DEVMODEW);
     case DC_EXTRA: {
-        InstalledPlugin plugin(hPrinter);
+        // Wine's DeviceCapabilitiesW hands over no printer handle: the
+        // printer is opened by its name then.
+        marlow::UniquePrinter opened;
+        std::wstring name = pDeviceName != nullptr ? pDeviceName : L"";
+        if (hPrinter == nullptr && !name.empty() && !OpenPrinterW(&name[0], opened.Put(), nullptr)) {
+            static_cast<void>(opened.Release());
+        }
+        InstalledPlugin plugin(hPrinter != nullptr ? hPrinter : opened.Get());
         return plugin.IsReady() ? plugin.MakeSettings(L"", nullptr).Size() - sizeof(DEVMODEW)
                                 : kDeviceCapabilityFailed;
     }

@@ -15,7 +15,13 @@ LONG CALLBACK ServePluginSheet(PPROPSHEETUI_INFO info, LPARAM lParam) {
         return -1;
     }
     auto* param = reinterpret_cast<PluginSheetParam*>(info->lParamInit);
-    return SUCCEEDED(param->sheet->ForwardToPlugin(info, lParam)) ? 1 : -1;
+    const HRESULT hr = param->sheet->ForwardToPlugin(info, lParam);
+    if (FAILED(hr) && !param->sheet->IsDocumentSheet()) {
+        // No printer pages of the plug-in's: the sheet keeps the driver's.
+        info->Result = info->Reason == PROPSHEETUI_REASON_INIT ? CPSUI_CANCEL : CPSUI_OK;
+        return 1;
+    }
+    return SUCCEEDED(hr) ? 1 : -1;
 }
 
 std::wstring NameOf(const wchar_t* printerName) { return printerName != nullptr ? printerName : L""; }

@@ -12,7 +12,9 @@
 #include "host/page_driving.h"
 #include "host/private_section_layout.h"
 #include "host/shown_sheet_watch.h"
+#include "host/ui_module/driver_entry_records.h"
 #include "host/utf8_text.h"
+#include "platform/property_sheet.h"
 #include "platform/win32_handles.h"
 
 #include <gtest/gtest.h>
@@ -291,6 +293,65 @@ TEST_F(ApplicationPath, CancelOnTheSheetLeavesTheApplicationsSettingsAsTheyWere)
     EXPECT_TRUE(run.returned == IDCANCEL || run.returned == IDOK) << run.returned;
     RecordProperty("returned_on_cancel", static_cast<int>(run.returned));
     EXPECT_EQ(defaults.bytes, out.bytes);
+}
+
+}  // namespace
+}  // namespace marlow::test
+
+namespace marlow::test {
+namespace {
+
+TEST_F(ApplicationPath, DeviceCapabilitiesAnswersFromTheDriversModule) {
+    std::wstring port = L"FILE:";
+    EXPECT_EQ(static_cast<int>(sizeof(DEVMODEW)), DeviceCapabilitiesW(name_.c_str(), port.c_str(), DC_SIZE, nullptr, nullptr));
+    EXPECT_EQ(static_cast<int>(kPrivateSize), DeviceCapabilitiesW(name_.c_str(), port.c_str(), DC_EXTRA, nullptr, nullptr));
+    EXPECT_EQ(90, DeviceCapabilitiesW(name_.c_str(), port.c_str(), DC_ORIENTATION, nullptr, nullptr));
+    EXPECT_EQ(1, DeviceCapabilitiesW(name_.c_str(), port.c_str(), DC_DUPLEX, nullptr, nullptr));
+    EXPECT_EQ(-1, DeviceCapabilitiesW(name_.c_str(), port.c_str(), DC_PAPERS, nullptr, nullptr));
+}
+
+}  // namespace
+}  // namespace marlow::test
+
+namespace marlow::test {
+namespace {
+
+// Wine's PrinterProperties is a stub that never reaches the driver: the
+// printer folder's one step, CommonPropertySheetUIW on the installed
+// module's DrvDevicePropertySheets, is taken here.
+TEST_F(ApplicationPath, ThePrinterSheetOfTheInstalledModuleShowsTheDriversItems) {
+    const host::InstalledDriver driver = host::ReadInstalledDriver(name_);
+    ASSERT_TRUE(driver.bFound);
+    const UniqueModule module(LoadLibraryW(driver.configFile.c_str()));
+    ASSERT_TRUE(module);
+    const UniqueModule compstui(LoadLibraryW(L"compstui.dll"));
+    const auto sheetFunction = reinterpret_cast<PFNPROPSHEETUI_STDCALL>(
+        reinterpret_cast<void*>(GetProcAddress(module.Get(), "DrvDevicePropertySheets")));
+    const auto commonPropertySheetUI = reinterpret_cast<PFN_CommonPropertySheetUIW>(
+        reinterpret_cast<void*>(GetProcAddress(compstui.Get(), "CommonPropertySheetUIW")));
+    ASSERT_NE(nullptr, sheetFunction);
+    ASSERT_NE(nullptr, commonPropertySheetUI);
+
+    DEVICEPROPERTYHEADER header = {};
+    header.cbSize = sizeof(header);
+    header.hPrinter = printer_.Get();
+    header.pszPrinterName = &name_[0];
+    std::vector<std::wstring> tabs;
+    host::ShownSheetWatch watch([&](HWND sheet) {
+        tabs = host::ReadTabTitles(sheet);
+        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    DWORD result = 0;
+    commonPropertySheetUI(nullptr, sheetFunction, reinterpret_cast<LPARAM>(&header), &result);
+    ASSERT_TRUE(watch.WasShown());
+    EXPECT_EQ(std::vector<std::wstring>{L"Advanced"}, tabs);
+
+    // A header that says it is smaller than the record: no sheet, no crash.
+    DEVICEPROPERTYHEADER shortHeader = header;
+    shortHeader.cbSize = 4;
+    host::ShownSheetWatch none([](HWND sheet) { PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); });
+    EXPECT_LE(commonPropertySheetUI(nullptr, sheetFunction, reinterpret_cast<LPARAM>(&shortHeader), &result), 0);
+    EXPECT_FALSE(none.WasShown());
 }
 
 }  // namespace
