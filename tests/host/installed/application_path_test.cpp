@@ -356,3 +356,44 @@ TEST_F(ApplicationPath, ThePrinterSheetOfTheInstalledModuleShowsTheDriversItems)
 
 }  // namespace
 }  // namespace marlow::test
+
+namespace marlow::test {
+namespace {
+
+// What winspool hands the module is not trusted either: a missing header,
+// or one shorter than the record, gets -1 and ERROR_INVALID_PARAMETER, and
+// an output buffer is never written then.
+TEST_F(ApplicationPath, TheModuleRefusesAMissingOrShortHeader) {
+    const host::InstalledDriver driver = host::ReadInstalledDriver(name_);
+    ASSERT_TRUE(driver.bFound);
+    const UniqueModule module(LoadLibraryW(driver.configFile.c_str()));
+    const auto documentSheets = reinterpret_cast<PFNPROPSHEETUI_STDCALL>(
+        reinterpret_cast<void*>(GetProcAddress(module.Get(), "DrvDocumentPropertySheets")));
+    ASSERT_NE(nullptr, documentSheets);
+
+    SetLastError(0);
+    EXPECT_EQ(-1, documentSheets(nullptr, 0));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+
+    OutBuffer out;
+    DOCUMENTPROPERTYHEADER header = {};
+    header.cbSize = sizeof(header) - 1;
+    header.hPrinter = printer_.Get();
+    header.pszPrinterName = &name_[0];
+    header.pdmOut = out.Devmode();
+    header.cbOut = kSettingsSize;
+    header.fMode = DM_OUT_BUFFER;
+    SetLastError(0);
+    EXPECT_EQ(-1, documentSheets(nullptr, reinterpret_cast<LPARAM>(&header)));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+    EXPECT_TRUE(std::all_of(out.bytes.begin(), out.bytes.end(), [](unsigned char b) { return b == kOutGuard; }));
+
+    // The sound header, straight to the module: the defaults.
+    header.cbSize = sizeof(header);
+    EXPECT_EQ(CPSUI_OK, documentSheets(nullptr, reinterpret_cast<LPARAM>(&header)));
+    EXPECT_EQ(ExpectedPrivateDefaults(), out.Private());
+    EXPECT_TRUE(out.GuardIntact());
+}
+
+}  // namespace
+}  // namespace marlow::test
