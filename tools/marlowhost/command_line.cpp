@@ -2,6 +2,8 @@
 
 #include "host/thread_language.h"
 
+#include <cstdlib>
+
 namespace marlow::host {
 namespace {
 
@@ -57,8 +59,14 @@ bool ParseCount(const std::wstring& text, unsigned long* value) {
 const char kHostUsage[] =
     "usage: marlowhost [--dll FILE] [--ppd FILE] [--installed *KEY=OPTION]... [--color on|off]\n"
     "                  [--lang LANGUAGE] [--printer-sheet] [--script FILE]... [-e STEP]...\n"
+<<<<<<< HEAD
     "                  [--screenshots DIR] [--json] [--check] | --frame\n"
     "       marlowhost --monkey SEED [--steps N] [--lang LANGUAGE] [--monkey-script FILE]\n"
+=======
+    "                  [--screenshots DIR] [--json] | --frame\n"
+    "       marlowhost --install-package DIR [--lang LANGUAGE] [--script FILE]... [-e STEP]...\n"
+    "                  [--screenshots DIR] [--json] [--time-sheet RUNS]\n"
+>>>>>>> main
     "  Plays the PostScript driver's UI module against marlowui.dll (beside the program\n"
     "  by default): sets a printer up with the PPD (the sample by default), builds the\n"
     "  document sheet's items, runs CommonUIProp and shows the sheet in the platform's\n"
@@ -69,6 +77,7 @@ const char kHostUsage[] =
     "  --lang        en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number\n"
     "  --screenshots a PNG of each page as shown, one per screenshot step, and a contact sheet\n"
     "  --frame       only the plug-in object's answers: signature, version, private section\n"
+<<<<<<< HEAD
     "  --check       after every step: the private section sound, selections in range, hidden\n"
     "                items hidden, the Layout page showing the items, booklet never one-sided,\n"
     "                only the page's own boxes and only when its fields call for them\n"
@@ -76,6 +85,16 @@ const char kHostUsage[] =
     "                as many sheets as OK and Cancel make; the same seed takes the same steps.\n"
     "                A fault stops it: the steps so far are written as a script (FILE, by\n"
     "                default marlowhost-monkey-SEED.txt) that --check --script replays\n"
+=======
+    "  --install-package  the installed path: installs the driver package DIR into this Wine\n"
+    "                prefix's spooler (marlowdrvui.dll beside the program stands in for the\n"
+    "                PostScript driver's UI module), opens the sheet as an application does\n"
+    "                (DocumentPropertiesW), runs the script, reports the document settings returned\n"
+    "                to the application, and removes the package again\n"
+    "  --time-sheet  with --install-package: opens the sheet RUNS times each way, through\n"
+    "                DocumentPropertiesW and on the direct path, and prints the medians of the time\n"
+    "                until it shows\n"
+>>>>>>> main
     "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
     "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | paste LABEL TEXT\n"
     "  item ITEM CHOICE | new-sheet (after OK or Cancel: the next sheet, on the kept settings)\n"
@@ -118,6 +137,13 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
             options.printerSheet = true;
         } else if (argument == L"--json") {
             options.json = true;
+        } else if (argument == L"--install-package" && hasValue) {
+            options.packageDir = arguments[++i];
+        } else if (argument == L"--time-sheet" && hasValue) {
+            options.timingRuns = _wtoi(arguments[++i].c_str());
+            if (options.timingRuns < 1 || options.timingRuns > 100) {
+                options.error = L"--time-sheet wants a number of runs from 1 to 100";
+            }
         } else if (argument == L"--frame") {
             options.frameReport = true;
         } else if (argument == L"--check") {
@@ -134,6 +160,9 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
         } else {
             options.error = L"unexpected argument " + argument;
         }
+    }
+    if (options.error.empty() && options.timingRuns != 0 && options.packageDir.empty()) {
+        options.error = L"--time-sheet needs --install-package";
     }
     return options;
 }

@@ -3,6 +3,7 @@
 // property-sheet UI: with a user, or driven by a script. See kHostUsage.
 #include "command_line.h"
 #include "frame_report.h"
+#include "installed_sheet.h"
 #include "sheet_report.h"
 #include "monkey.h"
 #include "sheet_checks.h"
@@ -50,6 +51,45 @@ std::vector<std::wstring> GetArguments() {
 int Fail(int status, const std::wstring& message) {
     std::fprintf(stderr, "marlowhost: %s\n", ToUtf8(message).c_str());
     return status;
+}
+
+// Why the PPD file cannot be used, said before the spooler is asked to take
+// it; empty when it can be tried.
+std::wstring CheckPpdFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return missing ? L"the PPD file " + path + L" does not exist" : std::wstring();
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return L"the PPD file " + path + L" is a folder";
+    }
+    return std::wstring();
+}
+
+// The keywords of --installed are bytes of the PPD file, shown as they are.
+std::wstring ToWide(const std::string& bytes) {
+    std::wstring wide;
+    for (char c : bytes) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return wide;
+}
+
+// The first --installed pair whose feature, or whose option of that feature,
+// the PPD does not have, and what is missing; empty when the PPD has them all.
+std::wstring FindUnknownInstalledOption(const PrinterPpd& ppd, const HostOptions& options) {
+    for (const auto& [keyword, option] : options.installed) {
+        const std::wstring pair = L"--installed *" + ToWide(keyword) + L"=" + ToWide(option);
+        const PpdUiFeature* feature = ppd.FindFeature(keyword);
+        if (feature == nullptr) {
+            return pair + L": the PPD has no feature *" + ToWide(keyword);
+        }
+        if (feature->FindChoice(option) < 0) {
+            return pair + L": the feature *" + ToWide(keyword) + L" has no option " +
+                   ToWide(option);
+        }
+    }
+    return std::wstring();
 }
 
 // The printer sheet shows the installed options the printer reports.
@@ -232,6 +272,7 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
     if (!session.IsReady()) {
         return Fail(2, session.Problem());
     }
+<<<<<<< HEAD
     std::unique_ptr<Monkey> monkey;
     std::unique_ptr<MonkeyRecord> record;
     std::atomic<bool> done{false};
@@ -243,6 +284,29 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
         g_monkeyRecord = record.get();
         SetUnhandledExceptionFilter(ReportMonkeyCrash);
         watchdog = std::thread(WatchForHangs, &done);
+=======
+    const std::wstring unknownOption = FindUnknownInstalledOption(session.Ppd(), options);
+    if (!unknownOption.empty()) {
+        return Fail(2, unknownOption);
+    }
+    std::unique_ptr<HostSheet> sheet = MakeSheet(session, options);
+    const HRESULT commonUIProp = session.RunCommonUIProp(*sheet);
+
+    DriverItemsPage itemsPage(*sheet, session.DriverUI());
+    // A script's message boxes are caught and closed; a user answers them.
+    std::unique_ptr<MessageBoxCatcher> catcher;
+    if (options.scripted) catcher = std::make_unique<MessageBoxCatcher>();
+    SheetScript script(options.steps, itemsPage, options.screenshotsDir, catcher.get());
+
+    CompstuiSheetPlan plan;
+    plan.hostPages.push_back(itemsPage.Describe());
+    plan.bPrinterSheet = options.printerSheet;
+    plan.whenShown = [&](HWND window) { script.Start(window, options.scripted); };
+    plan.closeButton = 0;  // the script or the user closes it
+    const CompstuiSheetRun run = RunCompstuiSheet(session.Plugin(), *sheet, plan);
+    if (!run.bLoaded) {
+        return Fail(2, L"the platform's compstui.dll or its CommonPropertySheetUIW is missing");
+>>>>>>> main
     }
     struct StopWatchdog {
         std::atomic<bool>& done;
@@ -373,8 +437,22 @@ int RunHost(const HostOptions& options) {
                            (otherBitness ? L": not a DLL of this program's bitness (each build's marlowhost.exe loads that build's DLL)"
                                          : L""));
     }
+    if (options.timingRuns != 0) {
+        return TimeSheetPaths(options, dllPath, ppdPath);
+    }
+    if (!options.packageDir.empty()) {
+        library.Unload();  // the installed copy is the one to load
+        const std::wstring badStep = CheckScriptSteps(options.steps);
+        if (!options.scriptError.empty()) return Fail(1, options.scriptError);
+        if (!badStep.empty()) return Fail(1, L"the script stopped at " + badStep);
+        return RunInstalledSheet(options);
+    }
     if (options.frameReport) {
         return ReportPluginFrame(stdout, library);
+    }
+    const std::wstring ppdProblem = CheckPpdFile(ppdPath);
+    if (!ppdProblem.empty()) {
+        return Fail(2, ppdProblem);
     }
     if (!options.scriptError.empty()) {
         return Fail(1, options.scriptError);

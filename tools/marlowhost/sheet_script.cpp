@@ -1,6 +1,7 @@
 #include "sheet_script.h"
 
 #include "control_lookup.h"
+#include "picture_name.h"
 
 #include "host/compstui_sheet.h"
 #include "host/keystrokes.h"
@@ -42,21 +43,6 @@ bool IsPictureName(const std::wstring& name) {
         if (!allowed) return false;
     }
     return true;
-}
-
-// "Extended Settings" -> "extended-settings"; titles in other scripts give
-// nothing, and the page's number alone names its picture.
-std::wstring MakePictureSlug(const std::wstring& title) {
-    std::wstring slug;
-    for (wchar_t c : ToLower(title)) {
-        if ((c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9')) {
-            slug.push_back(c);
-        } else if (!slug.empty() && slug.back() != L'-') {
-            slug.push_back(L'-');
-        }
-    }
-    while (!slug.empty() && slug.back() == L'-') slug.pop_back();
-    return slug;
 }
 
 std::wstring JoinWords(const std::vector<std::wstring>& words) {
@@ -111,8 +97,16 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps) {
 
 SheetScript::SheetScript(std::vector<ScriptStep> steps, DriverItemsPage& itemsPage,
                          std::wstring screenshotsDir, MessageBoxCatcher* catcher)
+    : SheetScript(std::move(steps),
+                  [&itemsPage](HWND, const std::wstring& item, const std::wstring& choice, std::wstring* problem) {
+                      return itemsPage.ChooseItemOption(item, choice, problem);
+                  },
+                  std::move(screenshotsDir), catcher) {}
+
+SheetScript::SheetScript(std::vector<ScriptStep> steps, ItemChooser chooseItem, std::wstring screenshotsDir,
+                         MessageBoxCatcher* catcher)
     : steps_(std::move(steps)),
-      itemsPage_(itemsPage),
+      chooseItem_(std::move(chooseItem)),
       screenshotsDir_(std::move(screenshotsDir)),
       catcher_(catcher) {}
 
@@ -203,7 +197,7 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
     const std::vector<std::wstring>& args = step.arguments;
     HWND page = FindCurrentPage(sheet_);
     if (step.verb == L"page") return SelectPage(args[0], problem);
-    if (step.verb == L"item") return itemsPage_.ChooseItemOption(args[0], args[1], problem);
+    if (step.verb == L"item") return chooseItem_(sheet_, args[0], args[1], problem);
     if (step.verb == L"apply") {
         SendMessageW(sheet_, PSM_APPLY, 0, 0);
         return true;

@@ -45,9 +45,15 @@ struct SheetScriptHooks {
 
 class SheetScript {
 public:
+    // An "item" step: the item's choice on the driver's items page.
+    using ItemChooser = std::function<bool(HWND sheet, const std::wstring& item, const std::wstring& choice,
+                                           std::wstring* problem)>;
+
     // screenshotsDir: empty for no pictures. catcher: null in an interactive
     // run (the user answers the boxes).
     SheetScript(std::vector<ScriptStep> steps, DriverItemsPage& itemsPage,
+                std::wstring screenshotsDir, MessageBoxCatcher* catcher);
+    SheetScript(std::vector<ScriptStep> steps, ItemChooser chooseItem,
                 std::wstring screenshotsDir, MessageBoxCatcher* catcher);
     SheetScript(const SheetScript&) = delete;
     SheetScript& operator=(const SheetScript&) = delete;
@@ -77,7 +83,7 @@ private:
     void CheckLastStep();
 
     std::vector<ScriptStep> steps_;
-    DriverItemsPage& itemsPage_;
+    ItemChooser chooseItem_;
     std::wstring screenshotsDir_;
     MessageBoxCatcher* catcher_;
     HWND sheet_ = nullptr;
