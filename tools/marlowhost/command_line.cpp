@@ -59,14 +59,10 @@ bool ParseCount(const std::wstring& text, unsigned long* value) {
 const char kHostUsage[] =
     "usage: marlowhost [--dll FILE] [--ppd FILE] [--installed *KEY=OPTION]... [--color on|off]\n"
     "                  [--lang LANGUAGE] [--printer-sheet] [--script FILE]... [-e STEP]...\n"
-<<<<<<< HEAD
     "                  [--screenshots DIR] [--json] [--check] | --frame\n"
-    "       marlowhost --monkey SEED [--steps N] [--lang LANGUAGE] [--monkey-script FILE]\n"
-=======
-    "                  [--screenshots DIR] [--json] | --frame\n"
     "       marlowhost --install-package DIR [--lang LANGUAGE] [--script FILE]... [-e STEP]...\n"
     "                  [--screenshots DIR] [--json] [--time-sheet RUNS]\n"
->>>>>>> main
+    "       marlowhost --monkey SEED [--steps N] [--lang LANGUAGE] [--monkey-script FILE]\n"
     "  Plays the PostScript driver's UI module against marlowui.dll (beside the program\n"
     "  by default): sets a printer up with the PPD (the sample by default), builds the\n"
     "  document sheet's items, runs CommonUIProp and shows the sheet in the platform's\n"
@@ -77,7 +73,6 @@ const char kHostUsage[] =
     "  --lang        en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number\n"
     "  --screenshots a PNG of each page as shown, one per screenshot step, and a contact sheet\n"
     "  --frame       only the plug-in object's answers: signature, version, private section\n"
-<<<<<<< HEAD
     "  --check       after every step: the private section sound, selections in range, hidden\n"
     "                items hidden, the Layout page showing the items, booklet never one-sided,\n"
     "                only the page's own boxes and only when its fields call for them\n"
@@ -85,7 +80,6 @@ const char kHostUsage[] =
     "                as many sheets as OK and Cancel make; the same seed takes the same steps.\n"
     "                A fault stops it: the steps so far are written as a script (FILE, by\n"
     "                default marlowhost-monkey-SEED.txt) that --check --script replays\n"
-=======
     "  --install-package  the installed path: installs the driver package DIR into this Wine\n"
     "                prefix's spooler (marlowdrvui.dll beside the program stands in for the\n"
     "                PostScript driver's UI module), opens the sheet as an application does\n"
@@ -94,7 +88,6 @@ const char kHostUsage[] =
     "  --time-sheet  with --install-package: opens the sheet RUNS times each way, through\n"
     "                DocumentPropertiesW and on the direct path, and prints the medians of the time\n"
     "                until it shows\n"
->>>>>>> main
     "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
     "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | paste LABEL TEXT\n"
     "  item ITEM CHOICE | new-sheet (after OK or Cancel: the next sheet, on the kept settings)\n"

@@ -24,17 +24,14 @@ struct HostOptions {
     std::vector<ScriptStep> steps;
     bool scripted = false;       // a script was given (even an empty one): no user
     std::wstring screenshotsDir;  // empty: no pictures
-<<<<<<< HEAD
     bool check = false;          // the checks after every step (sheet_checks.h)
     bool monkey = false;         // random steps instead of a script
     unsigned long monkeySeed = 0;
     unsigned long monkeySteps = 300;
     std::wstring monkeyScript;   // empty: marlowhost-monkey-SEED.txt
-=======
     // The installed path: the driver package to install; empty: the direct path.
     std::wstring packageDir;
     int timingRuns = 0;  // --time-sheet: runs of each path; 0: no timing
->>>>>>> main
     bool showHelp = false;
     std::wstring error;        // non-empty: the command line was not understood
     std::wstring scriptError;  // non-empty: a script could not be read (names the line)

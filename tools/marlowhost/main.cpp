@@ -272,7 +272,10 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
     if (!session.IsReady()) {
         return Fail(2, session.Problem());
     }
-<<<<<<< HEAD
+    const std::wstring unknownOption = FindUnknownInstalledOption(session.Ppd(), options);
+    if (!unknownOption.empty()) {
+        return Fail(2, unknownOption);
+    }
     std::unique_ptr<Monkey> monkey;
     std::unique_ptr<MonkeyRecord> record;
     std::atomic<bool> done{false};
@@ -284,29 +287,6 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
         g_monkeyRecord = record.get();
         SetUnhandledExceptionFilter(ReportMonkeyCrash);
         watchdog = std::thread(WatchForHangs, &done);
-=======
-    const std::wstring unknownOption = FindUnknownInstalledOption(session.Ppd(), options);
-    if (!unknownOption.empty()) {
-        return Fail(2, unknownOption);
-    }
-    std::unique_ptr<HostSheet> sheet = MakeSheet(session, options);
-    const HRESULT commonUIProp = session.RunCommonUIProp(*sheet);
-
-    DriverItemsPage itemsPage(*sheet, session.DriverUI());
-    // A script's message boxes are caught and closed; a user answers them.
-    std::unique_ptr<MessageBoxCatcher> catcher;
-    if (options.scripted) catcher = std::make_unique<MessageBoxCatcher>();
-    SheetScript script(options.steps, itemsPage, options.screenshotsDir, catcher.get());
-
-    CompstuiSheetPlan plan;
-    plan.hostPages.push_back(itemsPage.Describe());
-    plan.bPrinterSheet = options.printerSheet;
-    plan.whenShown = [&](HWND window) { script.Start(window, options.scripted); };
-    plan.closeButton = 0;  // the script or the user closes it
-    const CompstuiSheetRun run = RunCompstuiSheet(session.Plugin(), *sheet, plan);
-    if (!run.bLoaded) {
-        return Fail(2, L"the platform's compstui.dll or its CommonPropertySheetUIW is missing");
->>>>>>> main
     }
     struct StopWatchdog {
         std::atomic<bool>& done;
