@@ -255,8 +255,21 @@ struct GuiCounts {
     DWORD user;
 };
 
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<DWORD*>(count);
+    EnumChildWindows(window, CountWindow, count);
+    return TRUE;
+}
+
+// Wine answers GetGuiResources with 0: there the thread's windows (with
+// their children) stand in for the USER objects.
 GuiCounts CountGuiObjects() {
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+    GuiCounts counts = {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+                        GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+    if (counts.user == 0) {
+        EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counts.user));
+    }
+    return counts;
 }
 
 // Objects left behind by a sheet add up from sheet to sheet; the counts
@@ -376,8 +389,12 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
                                       ToUtf8(outcome.failure));
                     return 1;
                 }
-                std::printf("marlowhost: the monkey (seed %lu) took %lu steps on %d sheets; everything held\n",
-                            options.monkeySeed, stepsTaken, sheetNumber);
+                const GuiCounts last = CountGuiObjects();
+                std::printf("marlowhost: the monkey (seed %lu) took %lu steps on %d sheets; everything held"
+                            " (GDI/USER objects after the second sheet %lu/%lu, after the last %lu/%lu)\n",
+                            options.monkeySeed, stepsTaken, sheetNumber, static_cast<unsigned long>(mark.gdi),
+                            static_cast<unsigned long>(mark.user), static_cast<unsigned long>(last.gdi),
+                            static_cast<unsigned long>(last.user));
                 record->Discard();
                 return 0;
             }
