@@ -1,5 +1,6 @@
 #include "host/plugin_session.h"
 
+#include "host/driver_calls.h"
 #include "host/sheet_items.h"
 
 namespace marlow::host {
@@ -30,17 +31,7 @@ std::wstring PluginSession::Problem() const {
 }
 
 std::vector<unsigned char> PluginSession::GetPrivateDefaults() {
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    if (!plugin_ || FAILED(plugin_->DevMode(OEMDM_SIZE, &param))) {
-        return {};
-    }
-    std::vector<unsigned char> section(param.cbBufSize, 0);
-    param.pOEMDMOut = section.data();
-    if (section.empty() || FAILED(plugin_->DevMode(OEMDM_DEFAULT, &param))) {
-        return {};
-    }
-    return section;
+    return plugin_ ? host::GetPrivateDefaults(*plugin_.Get()) : std::vector<unsigned char>();
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode,
@@ -66,11 +57,7 @@ std::unique_ptr<HostSheet> PluginSession::MakePrinterSheet() {
 }
 
 HRESULT PluginSession::RunCommonUIProp(HostSheet& sheet) {
-    sheet.PrepareCountingCall();
-    const HRESULT counted = plugin_->CommonUIProp(sheet.Mode(), &sheet.Param());
-    sheet.PrepareFillingCall();
-    const HRESULT filled = plugin_->CommonUIProp(sheet.Mode(), &sheet.Param());
-    return FAILED(counted) ? counted : filled;
+    return host::RunCommonUIProp(*plugin_.Get(), sheet);
 }
 
 }  // namespace marlow::host

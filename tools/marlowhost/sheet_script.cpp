@@ -111,8 +111,16 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps) {
 
 SheetScript::SheetScript(std::vector<ScriptStep> steps, DriverItemsPage& itemsPage,
                          std::wstring screenshotsDir, MessageBoxCatcher* catcher)
+    : SheetScript(std::move(steps),
+                  [&itemsPage](HWND, const std::wstring& item, const std::wstring& choice, std::wstring* problem) {
+                      return itemsPage.ChooseItemOption(item, choice, problem);
+                  },
+                  std::move(screenshotsDir), catcher) {}
+
+SheetScript::SheetScript(std::vector<ScriptStep> steps, ItemChooser chooseItem, std::wstring screenshotsDir,
+                         MessageBoxCatcher* catcher)
     : steps_(std::move(steps)),
-      itemsPage_(itemsPage),
+      chooseItem_(std::move(chooseItem)),
       screenshotsDir_(std::move(screenshotsDir)),
       catcher_(catcher) {}
 
@@ -182,7 +190,7 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
     const std::vector<std::wstring>& args = step.arguments;
     HWND page = FindCurrentPage(sheet_);
     if (step.verb == L"page") return SelectPage(args[0], problem);
-    if (step.verb == L"item") return itemsPage_.ChooseItemOption(args[0], args[1], problem);
+    if (step.verb == L"item") return chooseItem_(sheet_, args[0], args[1], problem);
     if (step.verb == L"apply") {
         SendMessageW(sheet_, PSM_APPLY, 0, 0);
         return true;
