@@ -22,7 +22,7 @@ else()
 endif()
 
 # The oldest platform the DLL must load on: everything it imports must be
-# there (tests/build/check_dll_surface.cmake). The x64 editions of XP and
+# there (`marlowpkg surface`, the dll_surface test). The x64 editions of XP and
 # Server 2003 are one system, Windows 5.2.
 if(MARLOW_PLATFORM_GENERATION STREQUAL "6.0")
   set(MARLOW_OLDEST_PLATFORM "Windows Vista")

@@ -12,6 +12,19 @@
 namespace marlow::host {
 namespace {
 
+constexpr int kProblemLength = 256;
+
+// A choice asked for by a message (ChooseItemOptionInSheet): plain
+// characters only, since the page may live in another module.
+struct ItemChoiceRequest {
+    const wchar_t* item;
+    const wchar_t* choice;
+    bool bChosen;
+    wchar_t problem[kProblemLength];
+};
+
+const UINT kChooseItemMessage = RegisterWindowMessageW(L"marlow.host.ChooseItemOption");
+
 constexpr wchar_t kPageTitle[] = L"Advanced";
 constexpr int kIntroId = 100;
 constexpr int kLogLabelId = 104;
@@ -143,6 +156,14 @@ INT_PTR CALLBACK DriverItemsPage::HandleMessage(HWND window, UINT message, WPARA
     }
     auto* page = reinterpret_cast<DriverItemsPage*>(GetWindowLongPtrW(window, DWLP_USER));
     if (page == nullptr) return FALSE;
+    if (message == kChooseItemMessage && lParam != 0) {
+        auto* request = reinterpret_cast<ItemChoiceRequest*>(lParam);
+        std::wstring problem;
+        request->bChosen = page->ChooseItemOption(request->item, request->choice, &problem);
+        lstrcpynW(request->problem, problem.c_str(), kProblemLength);
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
+        return TRUE;
+    }
     switch (message) {
     case WM_MEASUREITEM: {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
@@ -359,6 +380,25 @@ void DriverItemsPage::DrawListEntry(const DRAWITEMSTRUCT& draw) const {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (draw.itemState & ODS_FOCUS) DrawFocusRect(dc, &draw.rcItem);
+}
+
+}  // namespace marlow::host
+
+namespace marlow::host {
+
+bool ChooseItemOptionInSheet(HWND sheet, const std::wstring& item, const std::wstring& choice,
+                             std::wstring* problem) {
+    for (WPARAM index = 0;; ++index) {
+        const auto page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_INDEXTOHWND, index, 0));
+        if (page == nullptr) break;
+        if (GetDlgItem(page, kItemsListId) == nullptr || GetDlgItem(page, kChoiceBoxId) == nullptr) continue;
+        ItemChoiceRequest request = {item.c_str(), choice.c_str(), false, {}};
+        SendMessageW(page, kChooseItemMessage, 0, reinterpret_cast<LPARAM>(&request));
+        if (!request.bChosen) *problem = request.problem;
+        return request.bChosen;
+    }
+    *problem = L"the items page is not open";
+    return false;
 }
 
 }  // namespace marlow::host

@@ -31,6 +31,12 @@ struct ItemCallbackCall {
     LONG answer;           // what the callback returned
 };
 
+// The same choice for a page that lives in another module of this process
+// (the driver UI module's sheet under DocumentPropertiesW): the items page is
+// found among the sheet's pages and asked by a window message.
+[[nodiscard]] bool ChooseItemOptionInSheet(HWND sheet, const std::wstring& item, const std::wstring& choice,
+                                           std::wstring* problem);
+
 class DriverItemsPage {
 public:
     // sheet and driverUI outlive the page. The document sheet's page calls

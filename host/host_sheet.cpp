@@ -5,8 +5,8 @@
 
 namespace marlow::host {
 
-HostSheet::HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule,
-                     const std::vector<unsigned char>& privateSection)
+HostSheet::HostSheet(DWORD mode, const std::vector<HostItemDescription>& items,
+                     HMODULE hPluginModule, const std::vector<unsigned char>& privateSection)
     : mode_(mode),
       heap_(HeapCreate(0, 0, 0)),
       items_(items),

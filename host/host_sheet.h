@@ -16,7 +16,7 @@ class HostSheet {
 public:
     // privateSection: the plug-in's section as the driver keeps it behind the
     // public settings (its defaults, asked of the plug-in through DevMode).
-    HostSheet(DWORD mode, const std::vector<HostItemSpec>& items, HMODULE hPluginModule,
+    HostSheet(DWORD mode, const std::vector<HostItemDescription>& items, HMODULE hPluginModule,
               const std::vector<unsigned char>& privateSection);
     HostSheet(const HostSheet&) = delete;
     HostSheet& operator=(const HostSheet&) = delete;

@@ -2,21 +2,22 @@
 
 namespace marlow::host {
 
-ItemArray::ItemArray(const std::vector<HostItemSpec>& specs) : specs_(specs) {
-    items_.resize(specs_.size());
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-        const HostItemSpec& spec = specs_[i];
+ItemArray::ItemArray(const std::vector<HostItemDescription>& descriptions)
+    : descriptions_(descriptions) {
+    items_.resize(descriptions_.size());
+    for (std::size_t i = 0; i < descriptions_.size(); ++i) {
+        const HostItemDescription& description = descriptions_[i];
         OPTITEM& item = items_[i];
         item = OPTITEM{};
         item.cbSize = sizeof(OPTITEM);
-        item.Level = spec.level;
-        item.Flags = spec.flags;
-        item.Sel = spec.sel;
-        item.DMPubID = spec.dmPubId;
-        item.pName = spec.nameResourceId != 0 ? MAKEINTRESOURCEW(spec.nameResourceId)
-                                              : KeepText(spec.name);
-        if (!spec.keyword.empty()) {
-            keywords_.push_back(spec.keyword);
+        item.Level = description.level;
+        item.Flags = description.flags;
+        item.Sel = description.sel;
+        item.DMPubID = description.dmPubId;
+        item.pName = description.nameResourceId != 0 ? MAKEINTRESOURCEW(description.nameResourceId)
+                                                     : KeepText(description.name);
+        if (!description.keyword.empty()) {
+            keywords_.push_back(description.keyword);
             auto userData = std::make_unique<USERDATA>();
             *userData = USERDATA{};
             userData->dwSize = sizeof(USERDATA);
@@ -25,18 +26,18 @@ ItemArray::ItemArray(const std::vector<HostItemSpec>& specs) : specs_(specs) {
             item.UserData = reinterpret_cast<ULONG_PTR>(userData.get());
             userData_.push_back(std::move(userData));
         }
-        if (!spec.options.empty()) {
-            auto params = std::make_unique<OPTPARAM[]>(spec.options.size());
-            for (std::size_t k = 0; k < spec.options.size(); ++k) {
+        if (!description.options.empty()) {
+            auto params = std::make_unique<OPTPARAM[]>(description.options.size());
+            for (std::size_t k = 0; k < description.options.size(); ++k) {
                 params[k] = OPTPARAM{};
                 params[k].cbSize = sizeof(OPTPARAM);
-                params[k].pData = KeepText(spec.options[k]);
+                params[k].pData = KeepText(description.options[k]);
             }
             auto type = std::make_unique<OPTTYPE>();
             *type = OPTTYPE{};
             type->cbSize = sizeof(OPTTYPE);
             type->Type = TVOT_LISTBOX;
-            type->Count = static_cast<WORD>(spec.options.size());
+            type->Count = static_cast<WORD>(description.options.size());
             type->pOptParam = params.get();
             item.pOptType = type.get();
             params_.push_back(std::move(params));
@@ -59,7 +60,9 @@ OPTITEM* ItemArray::FindByDmPubId(BYTE dmPubId) {
 
 OPTITEM* ItemArray::FindByName(const std::wstring& name) {
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (specs_[i].nameResourceId == 0 && specs_[i].name == name) return &items_[i];
+        if (descriptions_[i].nameResourceId == 0 && descriptions_[i].name == name) {
+            return &items_[i];
+        }
     }
     return nullptr;
 }

@@ -13,7 +13,7 @@
 
 namespace marlow::host {
 
-struct HostItemSpec {
+struct HostItemDescription {
     BYTE level = 1;
     // pName: a text, or - when nameResourceId is non-zero - a resource id.
     std::wstring name;
@@ -30,14 +30,14 @@ struct HostItemSpec {
 
 class ItemArray {
 public:
-    explicit ItemArray(const std::vector<HostItemSpec>& specs);
+    explicit ItemArray(const std::vector<HostItemDescription>& descriptions);
     ItemArray(const ItemArray&) = delete;
     ItemArray& operator=(const ItemArray&) = delete;
 
     OPTITEM* Data() { return items_.empty() ? nullptr : items_.data(); }
     DWORD Count() const { return static_cast<DWORD>(items_.size()); }
     OPTITEM& operator[](std::size_t index) { return items_[index]; }
-    const HostItemSpec& Spec(std::size_t index) const { return specs_[index]; }
+    const HostItemDescription& Description(std::size_t index) const { return descriptions_[index]; }
 
     // The first item with this DMPubID, or with this name; null when none.
     OPTITEM* FindByDmPubId(BYTE dmPubId);
@@ -51,7 +51,7 @@ public:
 private:
     LPWSTR KeepText(const std::wstring& text);
 
-    std::vector<HostItemSpec> specs_;
+    std::vector<HostItemDescription> descriptions_;
     std::vector<OPTITEM> items_;
     std::vector<std::unique_ptr<OPTTYPE>> types_;
     std::vector<std::unique_ptr<OPTPARAM[]>> params_;

@@ -104,6 +104,14 @@ void ModelessSheet::PressButton(int button) {
     }
 }
 
+void ModelessSheet::PressKey(const KeyChord& chord) {
+    if (window_ != nullptr) {
+        PostKeyChord(window_, chord);
+        PumpUntilIdle();
+        ReleaseModifierKeys();
+    }
+}
+
 LRESULT CALLBACK ModelessSheet::LogSheetMessages(HWND hWnd, UINT message, WPARAM wParam,
                                                  LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
     if (message == PSM_CHANGED || message == PSM_UNCHANGED) {

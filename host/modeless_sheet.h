@@ -6,6 +6,7 @@
 // own expects is closed all the same, and kept as unexpected.
 #pragma once
 
+#include "host/keystrokes.h"
 #include "host/message_box_catcher.h"
 #include "platform/windows_sdk.h"
 
@@ -55,6 +56,10 @@ public:
     bool Apply();
     // PSM_PRESSBUTTON with PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW ...
     void PressButton(int button);
+
+    // A key as a user presses it (see keystrokes.h), the loop run until the
+    // sheet has handled it.
+    void PressKey(const KeyChord& chord);
 
     // PSM_CHANGED and PSM_UNCHANGED as they arrived since the last clear.
     const std::vector<SheetMessage>& Messages() const { return messages_; }

@@ -1,5 +1,6 @@
 #include "host/plugin_session.h"
 
+#include "host/driver_calls.h"
 #include "host/sheet_items.h"
 
 namespace marlow::host {
@@ -30,46 +31,33 @@ std::wstring PluginSession::Problem() const {
 }
 
 std::vector<unsigned char> PluginSession::GetPrivateDefaults() {
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    if (!plugin_ || FAILED(plugin_->DevMode(OEMDM_SIZE, &param))) {
-        return {};
-    }
-    std::vector<unsigned char> section(param.cbBufSize, 0);
-    param.pOEMDMOut = section.data();
-    if (section.empty() || FAILED(plugin_->DevMode(OEMDM_DEFAULT, &param))) {
-        return {};
-    }
-    return section;
+    return plugin_ ? host::GetPrivateDefaults(*plugin_.Get()) : std::vector<unsigned char>();
 }
 
-std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items) {
+std::unique_ptr<HostSheet> PluginSession::MakeSheet(DWORD mode,
+                                                    const std::vector<HostItemDescription>& items) {
     auto sheet = std::make_unique<HostSheet>(mode, items, library_.Module(), GetPrivateDefaults());
     sheet->Param().hPrinter = printer_.Handle();
     return sheet;
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet(const std::vector<unsigned char>& privateSection) {
-    auto sheet = std::make_unique<HostSheet>(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_), library_.Module(),
-                                             privateSection);
+    auto sheet = std::make_unique<HostSheet>(OEMCUIP_DOCPROP, BuildDocumentItemDescriptions(ppd_),
+                                             library_.Module(), privateSection);
     sheet->Param().hPrinter = printer_.Handle();
     return sheet;
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakeDocumentSheet() {
-    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemSpecs(ppd_));
+    return MakeSheet(OEMCUIP_DOCPROP, BuildDocumentItemDescriptions(ppd_));
 }
 
 std::unique_ptr<HostSheet> PluginSession::MakePrinterSheet() {
-    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemSpecs(ppd_));
+    return MakeSheet(OEMCUIP_PRNPROP, BuildPrinterItemDescriptions(ppd_));
 }
 
 HRESULT PluginSession::RunCommonUIProp(HostSheet& sheet) {
-    sheet.PrepareCountingCall();
-    const HRESULT counted = plugin_->CommonUIProp(sheet.Mode(), &sheet.Param());
-    sheet.PrepareFillingCall();
-    const HRESULT filled = plugin_->CommonUIProp(sheet.Mode(), &sheet.Param());
-    return FAILED(counted) ? counted : filled;
+    return host::RunCommonUIProp(*plugin_.Get(), sheet);
 }
 
 }  // namespace marlow::host

@@ -47,7 +47,7 @@ public:
     std::unique_ptr<HostSheet> MakeDocumentSheet();
     std::unique_ptr<HostSheet> MakePrinterSheet();
     // A sheet with the given items, for this printer.
-    std::unique_ptr<HostSheet> MakeSheet(DWORD mode, const std::vector<HostItemSpec>& items);
+    std::unique_ptr<HostSheet> MakeSheet(DWORD mode, const std::vector<HostItemDescription>& items);
     // A document sheet whose private section holds these bytes (the
     // plug-in's section first; anything behind it is the host's).
     std::unique_ptr<HostSheet> MakeDocumentSheet(const std::vector<unsigned char>& privateSection);

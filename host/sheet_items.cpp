@@ -23,21 +23,21 @@ std::vector<std::wstring> GetChoiceTexts(const PpdUiFeature& feature) {
     return texts;
 }
 
-HostItemSpec MakeStandardItem(const wchar_t* name, BYTE dmPubId, std::vector<std::wstring> options,
-                              LONG sel = 0) {
-    HostItemSpec spec;
-    spec.level = 2;
-    spec.name = name;
-    spec.dmPubId = dmPubId;
-    spec.options = std::move(options);
-    spec.sel = sel;
-    return spec;
+HostItemDescription MakeStandardItem(const wchar_t* name, BYTE dmPubId,
+                                     std::vector<std::wstring> options, LONG sel = 0) {
+    HostItemDescription description;
+    description.level = 2;
+    description.name = name;
+    description.dmPubId = dmPubId;
+    description.options = std::move(options);
+    description.sel = sel;
+    return description;
 }
 
 // A standard item whose choices come from a PPD feature; the driver's own
 // choices when the PPD lacks it.
-HostItemSpec MakePpdBackedItem(const PrinterPpd& ppd, const wchar_t* name, BYTE dmPubId,
-                               const char* keyword, std::vector<std::wstring> fallback) {
+HostItemDescription MakePpdBackedItem(const PrinterPpd& ppd, const wchar_t* name, BYTE dmPubId,
+                                      const char* keyword, std::vector<std::wstring> fallback) {
     const PpdUiFeature* feature = ppd.FindFeature(keyword);
     if (feature == nullptr) {
         return MakeStandardItem(name, dmPubId, std::move(fallback));
@@ -47,7 +47,7 @@ HostItemSpec MakePpdBackedItem(const PrinterPpd& ppd, const wchar_t* name, BYTE 
 
 // The duplex item lists none, short edge, long edge - in the driver's order,
 // with the PPD's texts for them.
-HostItemSpec MakeDuplexItem(const PrinterPpd& ppd) {
+HostItemDescription MakeDuplexItem(const PrinterPpd& ppd) {
     std::vector<std::wstring> texts = {L"None", L"Flip on Short Edge", L"Flip on Long Edge"};
     if (const PpdUiFeature* duplex = ppd.FindFeature("Duplex")) {
         const char* keywords[] = {"None", "DuplexTumble", "DuplexNoTumble"};
@@ -61,27 +61,27 @@ HostItemSpec MakeDuplexItem(const PrinterPpd& ppd) {
     return MakeStandardItem(L"Two-sided Printing", DMPUB_DUPLEX, texts);
 }
 
-HostItemSpec MakeFeatureItem(const PpdUiFeature& feature, BYTE level) {
-    HostItemSpec spec;
-    spec.level = level;
-    spec.name = feature.translation;
-    spec.keyword = feature.keyword;
-    spec.options = GetChoiceTexts(feature);
-    spec.sel = feature.DefaultIndex();
-    return spec;
+HostItemDescription MakeFeatureItem(const PpdUiFeature& feature, BYTE level) {
+    HostItemDescription description;
+    description.level = level;
+    description.name = feature.translation;
+    description.keyword = feature.keyword;
+    description.options = GetChoiceTexts(feature);
+    description.sel = feature.DefaultIndex();
+    return description;
 }
 
-HostItemSpec MakeGroupItem(const wchar_t* name, BYTE level) {
-    HostItemSpec spec;
-    spec.level = level;
-    spec.name = name;
-    return spec;
+HostItemDescription MakeGroupItem(const wchar_t* name, BYTE level) {
+    HostItemDescription description;
+    description.level = level;
+    description.name = name;
+    return description;
 }
 
 }  // namespace
 
-std::vector<HostItemSpec> BuildDocumentItemSpecs(const PrinterPpd& ppd) {
-    std::vector<HostItemSpec> items;
+std::vector<HostItemDescription> BuildDocumentItemDescriptions(const PrinterPpd& ppd) {
+    std::vector<HostItemDescription> items;
     items.push_back(MakeGroupItem(L"Document Options", 0));
     items.push_back(MakeGroupItem(L"Layout", 1));
     items.push_back(MakeStandardItem(L"Orientation", DMPUB_ORIENTATION,
@@ -115,11 +115,11 @@ std::vector<HostItemSpec> BuildDocumentItemSpecs(const PrinterPpd& ppd) {
     return items;
 }
 
-std::vector<HostItemSpec> BuildPrinterItemSpecs(const PrinterPpd& ppd) {
-    std::vector<HostItemSpec> items;
+std::vector<HostItemDescription> BuildPrinterItemDescriptions(const PrinterPpd& ppd) {
+    std::vector<HostItemDescription> items;
     items.push_back(MakeGroupItem(L"Device Settings", 0));
 
-    HostItemSpec formTray = MakeGroupItem(L"", 1);
+    HostItemDescription formTray = MakeGroupItem(L"", 1);
     formTray.nameResourceId = kFormTrayAssignName;
     items.push_back(formTray);
     std::vector<std::wstring> forms = {L"A4"};
@@ -128,13 +128,13 @@ std::vector<HostItemSpec> BuildPrinterItemSpecs(const PrinterPpd& ppd) {
     }
     if (const PpdUiFeature* inputSlot = ppd.FindFeature("InputSlot")) {
         for (const PpdChoice& choice : inputSlot->choices) {
-            HostItemSpec slot = MakeGroupItem(choice.translation.c_str(), 2);
+            HostItemDescription slot = MakeGroupItem(choice.translation.c_str(), 2);
             slot.options = forms;
             items.push_back(slot);
         }
     }
 
-    HostItemSpec initial = MakeGroupItem(L"", 1);
+    HostItemDescription initial = MakeGroupItem(L"", 1);
     initial.nameResourceId = kInitialTreeItemName;
     items.push_back(initial);
 

@@ -23,7 +23,7 @@ constexpr BYTE kDmpubBookletEdge = 21;
 constexpr WORD kFormTrayAssignName = 64798;
 constexpr WORD kInitialTreeItemName = 400;
 
-std::vector<HostItemSpec> BuildDocumentItemSpecs(const PrinterPpd& ppd);
-std::vector<HostItemSpec> BuildPrinterItemSpecs(const PrinterPpd& ppd);
+std::vector<HostItemDescription> BuildDocumentItemDescriptions(const PrinterPpd& ppd);
+std::vector<HostItemDescription> BuildPrinterItemDescriptions(const PrinterPpd& ppd);
 
 }  // namespace marlow::host

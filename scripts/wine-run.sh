@@ -8,6 +8,14 @@
 # to a file name, the program's standard error goes to that file instead of
 # being printed with its standard output.
 #
+# The fonts follow the table in host/README.md ("Fonts in the Wine
+# prefixes"): the faces the pages and the sheet ask for are drawn with free
+# proportional, scalable faces of like metrics, not with Wine's fallback.
+#
+# With MARLOW_WINE_DPI set (96, 120, 144, 192 ...), the program runs in a
+# prefix of its own (PREFIX-dpiN) whose screen has that many dots per inch:
+# Wine reads HKCU\Control Panel\Desktop "LogPixels" when a program starts.
+#
 # The prefix's wineserver is started here, persistent for 30 s after its last
 # client, rather than by the first program: a server that shuts down after
 # Wine's default 3 s just as the next test connects makes that test fail with
@@ -26,6 +34,7 @@ set -u
 prefix=$1
 shift
 version=${MARLOW_WINE_VERSION:-}
+dpi=${MARLOW_WINE_DPI:-}
 case $version in
   "")       ;;
   winxp)    major=5 minor=1 pack=3 build=2600 ;;
@@ -38,6 +47,12 @@ if [ -n "$version" ]; then
   prefix=$prefix-$version
   export MARLOW_WINE_REPORTS=$major.$minor.$pack
 fi
+case $dpi in
+  "") ;;
+  *[!0-9]*|0*) echo "wine-run.sh: MARLOW_WINE_DPI '$dpi' is no number of dots per inch" >&2
+     exit 2 ;;
+  *) prefix=$prefix-dpi$dpi ;;
+esac
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 # The user's language decides which string table the platform's loader
@@ -73,17 +88,29 @@ mkdir -p "$(dirname "$prefix")"
   fi
   # Windows without a window manager: unmanaged, so that hiding or closing
   # one (a message box, a sheet) does not wait for a manager that never
-  # answers; the classic look, whose drawing needs no msimg32; and the
-  # dialogs' Japanese gothic face (also the 6.0 pages' face in every
-  # language) drawn with its free counterpart of the same metrics.
-  if [ ! -f "$prefix/.marlow-display-settings" ]; then
+  # answers; the classic look, whose drawing needs no msimg32; the fonts of
+  # host/README.md's table; the screen's dots per inch when asked for.
+  if [ ! -f "$prefix/.marlow-display-settings-2" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
       /v ThemeActive /d 0 /f </dev/null >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAGothic /f \
+    # The 6.0 pages' face (in every language): Japanese gothic, proportional.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f \
       </dev/null >/dev/null 2>&1
+    # The 5.x pages', the sheet's and Wine's own dialogs' face: Wine's
+    # Tahoma (fonts-wine), as Windows maps "MS Shell Dlg 2".
+    for face in 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+      for view in 64 32; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+          /v "$face" /d Tahoma /f /reg:$view </dev/null >/dev/null 2>&1
+      done
+    done
+    if [ -n "$dpi" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        </dev/null >/dev/null 2>&1
+    fi
     wineserver -w
-    touch "$prefix/.marlow-display-settings"
+    touch "$prefix/.marlow-display-settings-2"
   fi
   # In the background, since a server started by hand stays in the
   # foreground; it exits at once when one is running already.

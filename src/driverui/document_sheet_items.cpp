@@ -2,9 +2,9 @@
 
 #include "driverui/feature_name_table.h"
 #include "core/host_items.h"
+#include "driverui/hidden_layout_items.h"
 #include "driverui/host_text.h"
 #include "driverui/item_change_callback.h"
-#include "driverui/layout_items.h"
 #include "driverui/rendering_item.h"
 #include "ppd/ppd_model.h"
 

@@ -1,7 +1,7 @@
 #include "driverui/item_change_callback.h"
 
 #include "core/host_items.h"
-#include "driverui/layout_items.h"
+#include "driverui/hidden_layout_items.h"
 #include "driverui/rendering_item.h"
 #include "core/boundary_guard.h"
 #include "core/plugin_context.h"

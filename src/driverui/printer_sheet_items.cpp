@@ -18,13 +18,14 @@ void HideItemAndOptions(OPTITEM& item) {
 
 // The group item is hidden (its own option parameters are not), and so is
 // every item after it, with its parameters, up to the next item on the
-// group's level.
+// group's level or a shallower one: the group's own members lie deeper, and
+// an item that is not one of them must stay for the user to set.
 void AdjustPrinterSheetItems(OEMCUIPPARAM& param) {
     bool hiding = false;
     BYTE groupLevel = 0;
     for (OPTITEM& item : GetHostItems(param)) {
         if (hiding) {
-            if (item.Level == groupLevel) {
+            if (item.Level <= groupLevel) {
                 hiding = false;
             } else {
                 HideItemAndOptions(item);

@@ -11,19 +11,19 @@
 namespace marlow::test {
 namespace {
 
-using host::HostItemSpec;
+using host::HostItemDescription;
 using host::HostSheet;
 
 constexpr wchar_t kRenderingName[] = L"Color Mode";
 constexpr wchar_t kOutputBinName[] = L"Output Bin";
 constexpr wchar_t kGlossName[] = L"Gloss Finish";
 
-// The DMPubIDs of the standard layout items this build hides: those the
-// Layout page shows. Manual duplex (19) and staple (20), which it does not
-// show, stay visible.
+// The DMPubIDs of the standard layout items this build hides: in the newer
+// generation also manual duplex (19) and staple (20), which the Layout page
+// does not offer.
 std::vector<BYTE> LayoutIdsOfThisBuild() {
 #if NTDDI_VERSION >= 0x06000000
-    return {1, 7, 16, 17, 18, 21};
+    return {1, 7, 16, 17, 18, 19, 20, 21};
 #else
     return {1, 7, 16, 17};
 #endif
@@ -49,7 +49,7 @@ std::vector<std::size_t> ChangedItems(HostSheet& sheet) {
     std::vector<std::size_t> changed;
     host::ItemArray& items = sheet.Items();
     for (DWORD i = 0; i < items.Count(); ++i) {
-        bool differs = items[i].Flags != items.Spec(i).flags;
+        bool differs = items[i].Flags != items.Description(i).flags;
         for (WORD k = 0; items[i].pOptType != nullptr && k < items[i].pOptType->Count; ++k) {
             differs = differs || items[i].pOptType->pOptParam[k].Flags != 0;
         }
@@ -134,30 +134,30 @@ TEST_F(ItemAdjustment, ReadsThePpdFileOncePerObject) {
 }
 
 TEST_F(ItemAdjustment, ColourModeIsDisabledOnlyWhenAColourItemBeforeItIsOff) {
-    auto specs = DocumentSpecs();
-    FindSpec(specs, DMPUB_COLOR)->sel = 0;
-    auto sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    auto descriptions = DocumentItemDescriptions();
+    FindDescription(descriptions, DMPUB_COLOR)->sel = 0;
+    auto sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
     EXPECT_TRUE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED));
 
-    FindSpec(specs, DMPUB_COLOR)->sel = 1;
-    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    FindDescription(descriptions, DMPUB_COLOR)->sel = 1;
+    sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
     EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED));
 
-    FindSpec(specs, DMPUB_COLOR)->sel = 0;
-    MoveItemToEnd(specs, DMPUB_COLOR);
-    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    FindDescription(descriptions, DMPUB_COLOR)->sel = 0;
+    MoveItemToEnd(descriptions, DMPUB_COLOR);
+    sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
     EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED)) << "colour item after it";
 
-    RemoveItem(specs, DMPUB_COLOR);
-    sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    RemoveItem(descriptions, DMPUB_COLOR);
+    sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
     EXPECT_FALSE(HasFlag(sheet->Items().FindByName(kRenderingName), OPTIF_DISABLED)) << "no colour item";
 }
 
 TEST_F(ItemAdjustment, APrinterWithoutItsPpdGetsOnlyTheHiding) {
     session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
-    auto specs = DocumentSpecs();
-    FindSpec(specs, DMPUB_COLOR)->sel = 0;
-    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, specs);
+    auto descriptions = DocumentItemDescriptions();
+    FindDescription(descriptions, DMPUB_COLOR)->sel = 0;
+    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, descriptions);
     sheet->Param().hPrinter = nullptr;  // the spooler can tell us nothing
     ASSERT_EQ(S_OK, session.RunCommonUIProp(*sheet));
     EXPECT_EQ(HiddenLayoutIds(), HiddenIdsOf(*sheet));
@@ -189,9 +189,9 @@ TEST_F(ItemAdjustment, AnObjectWithoutTheDriverInterfaceUsesThePpdDefaults) {
 
 TEST_F(ItemAdjustment, LeavesIncompleteHostItemsAloneAndGoesOnWithTheRest) {
     session.DriverUI().SetInstalledOption("QVTrayUnit", "1Tray");
-    auto specs = DocumentSpecs();
-    FindSpec(specs, DMPUB_COLOR)->sel = 0;
-    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, specs);
+    auto descriptions = DocumentItemDescriptions();
+    FindDescription(descriptions, DMPUB_COLOR)->sel = 0;
+    auto sheet = session.MakeSheet(OEMCUIP_DOCPROP, descriptions);
     host::ItemArray& items = sheet->Items();
     items.FindByDmPubId(DMPUB_FORMNAME)->pOptType = nullptr;
     items.FindByDmPubId(DMPUB_MEDIATYPE)->pOptType->pOptParam = nullptr;
@@ -213,7 +213,7 @@ TEST_F(ItemAdjustment, MissingHostRecordsLeaveTheItemsAsTheyWere) {
     // No item array, but a count of many: the array is not read, so nothing
     // changes; the document sheet still gets its callback.
     for (DWORD mode : {OEMCUIP_DOCPROP, OEMCUIP_PRNPROP, DWORD{7}}) {
-        auto sheet = session.MakeSheet(mode, DocumentSpecs());
+        auto sheet = session.MakeSheet(mode, DocumentItemDescriptions());
         sheet->Param().pDrvOptItems = nullptr;
         EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet)) << "mode " << mode;
         EXPECT_EQ(std::vector<std::size_t>(), ChangedItems(*sheet)) << "mode " << mode;
@@ -221,7 +221,7 @@ TEST_F(ItemAdjustment, MissingHostRecordsLeaveTheItemsAsTheyWere) {
     }
 
     // A sheet mode the plug-in does not know: the items stay as they are.
-    auto unknown = session.MakeSheet(7, DocumentSpecs());
+    auto unknown = session.MakeSheet(7, DocumentItemDescriptions());
     EXPECT_EQ(S_OK, session.RunCommonUIProp(*unknown));
     EXPECT_EQ(std::vector<std::size_t>(), ChangedItems(*unknown));
 
@@ -243,20 +243,20 @@ TEST_F(ItemAdjustment, MissingHostRecordsLeaveTheItemsAsTheyWere) {
 }
 
 TEST_F(ItemAdjustment, PrinterSheetHidesTheFormToTrayGroupUpToItsNextSibling) {
-    std::vector<HostItemSpec> specs(6);
+    std::vector<HostItemDescription> descriptions(6);
     const BYTE levels[] = {1, 2, 2, 1, 2, 1};
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        specs[i].level = levels[i];
-        specs[i].name = L"item " + std::to_wstring(i);
-        specs[i].options = {L"A4", L"Letter"};
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        descriptions[i].level = levels[i];
+        descriptions[i].name = L"item " + std::to_wstring(i);
+        descriptions[i].options = {L"A4", L"Letter"};
     }
-    specs[0].nameResourceId = host::kFormTrayAssignName;
-    specs[5].nameResourceId = host::kInitialTreeItemName;
-    auto sheet = OpenSheet(OEMCUIP_PRNPROP, specs);
+    descriptions[0].nameResourceId = host::kFormTrayAssignName;
+    descriptions[5].nameResourceId = host::kInitialTreeItemName;
+    auto sheet = OpenSheet(OEMCUIP_PRNPROP, descriptions);
     host::ItemArray& items = sheet->Items();
 
     const bool hidden[] = {true, true, true, false, false, false};
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
         EXPECT_EQ(hidden[i], HasFlag(&items[i], OPTIF_HIDE)) << "item " << i;
         const bool paramsHidden = (items[i].pOptType->pOptParam[0].Flags & OPTPF_HIDE) != 0;
         EXPECT_EQ(hidden[i] && i != 0, paramsHidden) << "options of item " << i;
@@ -265,13 +265,53 @@ TEST_F(ItemAdjustment, PrinterSheetHidesTheFormToTrayGroupUpToItsNextSibling) {
     EXPECT_EQ(nullptr, sheet->Param().OEMCUIPCallback) << "no callback on the printer sheet";
 }
 
+// A printer sheet whose items stand on the given levels, the form-to-tray
+// group at index group; answers which items ended up hidden, as a row of
+// 'H' (hidden) and '.' (left alone).
+std::string HiddenRowOfPrinterSheet(host::PluginSession& session, const std::vector<BYTE>& levels,
+                                    std::size_t group) {
+    std::vector<HostItemDescription> descriptions(levels.size());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        descriptions[i].level = levels[i];
+        descriptions[i].name = L"item " + std::to_wstring(i);
+        descriptions[i].options = {L"A4", L"Letter"};
+    }
+    descriptions[group].nameResourceId = host::kFormTrayAssignName;
+    auto sheet = session.MakeSheet(OEMCUIP_PRNPROP, descriptions);
+    EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet));
+    std::string row;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        row += HasFlag(&sheet->Items()[i], OPTIF_HIDE) ? 'H' : '.';
+    }
+    return row;
+}
+
+TEST_F(ItemAdjustment, PrinterSheetEndsTheHiddenGroupAtItsLevelOrAShallowerOne) {
+    struct Case {
+        const char* what;
+        std::vector<BYTE> levels;
+        std::size_t group;
+        const char* hidden;
+    };
+    const Case cases[] = {
+        {"siblings", {1, 2, 2, 1, 2}, 0, "HHH.."},
+        {"a nested group, then a shallower item", {2, 3, 4, 3, 1, 2}, 0, "HHHH.."},
+        {"a shallower item and none on the group's level after", {1, 2, 3, 1, 1}, 1, ".HH.."},
+        {"the group last", {1, 1, 2}, 2, "..H"},
+        {"the group at the top level", {1, 2, 3, 1}, 0, "HHH."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.hidden, HiddenRowOfPrinterSheet(session, c.levels, c.group)) << c.what;
+    }
+}
+
 TEST_F(ItemAdjustment, TheInitialTreeItemIsAPrinterSheetMatter) {
-    auto specs = DocumentSpecs();
-    HostItemSpec item400;
+    auto descriptions = DocumentItemDescriptions();
+    HostItemDescription item400;
     item400.nameResourceId = host::kInitialTreeItemName;
-    specs.push_back(item400);
-    auto sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
-    EXPECT_FALSE(HasFlag(&sheet->Items()[specs.size() - 1], OPTIF_INITIAL_TVITEM));
+    descriptions.push_back(item400);
+    auto sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
+    EXPECT_FALSE(HasFlag(&sheet->Items()[descriptions.size() - 1], OPTIF_INITIAL_TVITEM));
 }
 
 TEST_F(ItemAdjustment, PrinterSheetBuiltFromThePpdLosesItsTrayAssignments) {

@@ -80,14 +80,14 @@ TEST_F(ItemCallback, OtherChangesTouchNothing) {
 }
 
 TEST_F(ItemCallback, OnlyTheFirstItemWithTheColourModeKeywordFollows) {
-    auto specs = DocumentSpecs();
-    host::HostItemSpec second;
+    auto descriptions = DocumentItemDescriptions();
+    host::HostItemDescription second;
     second.name = L"Second Color Mode";
     second.keyword = "QVRendering";
     second.options = {L"Grayscale", L"Color"};
     second.sel = 1;
-    specs.push_back(second);
-    auto sheet = OpenSheet(OEMCUIP_DOCPROP, specs);
+    descriptions.push_back(second);
+    auto sheet = OpenSheet(OEMCUIP_DOCPROP, descriptions);
     OPTITEM* colour = sheet->Items().FindByDmPubId(DMPUB_COLOR);
     colour->Sel = 0;
     sheet->CallItemCallback(CPSUICB_REASON_SEL_CHANGED, colour);

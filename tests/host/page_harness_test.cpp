@@ -2,6 +2,7 @@
 // modeless sheet and its message loop, the change log at the sheet window,
 // typed characters, the message box catcher, direct notifications, and the
 // pictures taken of what the screen shows.
+#include "host/keystrokes.h"
 #include "host/message_box_catcher.h"
 #include "host/modeless_sheet.h"
 #include "host/page_driving.h"
@@ -220,6 +221,74 @@ TEST_F(PageHarness, SavesTheSheetAsAPngOfItsSize) {
     GetWindowRect(sheet.Window(), &rect);
     EXPECT_EQ(rect.right - rect.left, readBigEndian(16)) << "IHDR width";
     EXPECT_EQ(rect.bottom - rect.top, readBigEndian(20)) << "IHDR height";
+}
+
+TEST(KeyNames, ReadAsTestersWriteThemAndRefuseTheRest) {
+    struct Case {
+        const wchar_t* name;
+        UINT virtualKey;
+        bool shift, control, alt;
+        const wchar_t* canonical;
+    };
+    const Case cases[] = {
+        {L"Tab", VK_TAB, false, false, false, L"Tab"},
+        {L"shift+tab", VK_TAB, true, false, false, L"Shift+Tab"},
+        {L"Ctrl + Tab", VK_TAB, false, true, false, L"Ctrl+Tab"},
+        {L"Down", VK_DOWN, false, false, false, L"Down"},
+        {L"SPACE", VK_SPACE, false, false, false, L"Space"},
+        {L"Enter", VK_RETURN, false, false, false, L"Enter"},
+        {L"Esc", VK_ESCAPE, false, false, false, L"Esc"},
+        {L"Alt+B", 'B', false, false, true, L"Alt+B"},
+        {L"alt+k", 'K', false, false, true, L"Alt+K"},
+        {L"Alt+7", '7', false, false, true, L"Alt+7"},
+    };
+    for (const Case& c : cases) {
+        KeyChord chord;
+        ASSERT_TRUE(ParseKeyChord(c.name, &chord)) << c.name;
+        EXPECT_EQ(c.virtualKey, chord.virtualKey) << c.name;
+        EXPECT_EQ(c.shift, chord.shift) << c.name;
+        EXPECT_EQ(c.control, chord.control) << c.name;
+        EXPECT_EQ(c.alt, chord.alt) << c.name;
+        EXPECT_EQ(std::wstring(c.canonical), NameKeyChord(chord)) << c.name;
+    }
+    for (const wchar_t* bad : {L"", L"+", L"Alt+", L"Hyper+B", L"Tabulator", L"Alt+\u00DC", L"Alt+BB", L"Shift+"}) {
+        KeyChord chord;
+        chord.virtualKey = 77;
+        EXPECT_FALSE(ParseKeyChord(bad, &chord)) << "\"" << bad << "\"";
+        EXPECT_EQ(77u, chord.virtualKey) << "a refused name leaves the chord alone";
+    }
+}
+
+TEST_F(PageHarness, KeysGoThroughTheSheetsDialogManager) {
+    ModelessSheet sheet(MakePages(2));
+    ASSERT_TRUE(sheet.IsOpen());
+    const HWND first = sheet.CurrentPage();
+    const HWND check = GetDlgItem(first, kCheckId);
+    const HWND edit = GetDlgItem(first, kEditId);
+    SetFocus(check);
+    auto press = [&](const wchar_t* name) {
+        KeyChord chord;
+        ASSERT_TRUE(ParseKeyChord(name, &chord)) << name;
+        sheet.PressKey(chord);
+    };
+
+    press(L"Tab");
+    EXPECT_EQ(edit, GetFocus()) << "Tab goes to the next tab stop";
+    press(L"Shift+Tab");
+    EXPECT_EQ(check, GetFocus()) << "Shift+Tab goes back";
+    EXPECT_EQ(0, GetKeyState(VK_SHIFT) & 0x8000) << "Shift is let go";
+
+    press(L"Space");
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(first, kCheckId)) << "Space clicks the focused box";
+    ASSERT_EQ(1u, sheet.Messages().size()) << "as a click, it tells the sheet";
+    press(L"Space");
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(first, kCheckId));
+
+    press(L"Ctrl+Tab");
+    EXPECT_EQ(1, sheet.CurrentIndex()) << "Ctrl+Tab goes to the next page";
+
+    press(L"Esc");
+    EXPECT_FALSE(sheet.IsOpen()) << "Esc cancels the sheet";
 }
 
 }  // namespace

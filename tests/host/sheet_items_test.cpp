@@ -32,64 +32,69 @@ const char kPpd[] =
     "*QVGloss High/High: \"\"\n"
     "*CloseUI: *QVGloss\n";
 
-const HostItemSpec* FindByName(const std::vector<HostItemSpec>& specs, const std::wstring& name) {
-    for (const HostItemSpec& spec : specs) {
-        if (spec.nameResourceId == 0 && spec.name == name) return &spec;
+const HostItemDescription* FindByName(const std::vector<HostItemDescription>& descriptions,
+                                      const std::wstring& name) {
+    for (const HostItemDescription& description : descriptions) {
+        if (description.nameResourceId == 0 && description.name == name) return &description;
     }
     return nullptr;
 }
 
-const HostItemSpec* FindById(const std::vector<HostItemSpec>& specs, BYTE dmPubId) {
-    for (const HostItemSpec& spec : specs) {
-        if (spec.dmPubId == dmPubId) return &spec;
+const HostItemDescription* FindById(const std::vector<HostItemDescription>& descriptions,
+                                    BYTE dmPubId) {
+    for (const HostItemDescription& description : descriptions) {
+        if (description.dmPubId == dmPubId) return &description;
     }
     return nullptr;
 }
 
 TEST(SheetItems, DocumentSheetHasTheStandardItemsThenThePrintersOwnFeatures) {
-    const std::vector<HostItemSpec> specs = BuildDocumentItemSpecs(ParsePrinterPpd(kPpd));
-    const HostItemSpec* source = FindById(specs, DMPUB_DEFSOURCE);
+    const std::vector<HostItemDescription> descriptions =
+        BuildDocumentItemDescriptions(ParsePrinterPpd(kPpd));
+    const HostItemDescription* source = FindById(descriptions, DMPUB_DEFSOURCE);
     ASSERT_NE(nullptr, source);
     EXPECT_EQ((std::vector<std::wstring>{L"Cassette 1", L"Cassette 2"}), source->options);
     EXPECT_EQ(1, source->sel) << "the PPD's default";
 
     // The duplex item keeps the driver's order - none, short, long - with
     // the PPD's texts where it has them.
-    const HostItemSpec* duplex = FindById(specs, DMPUB_DUPLEX);
+    const HostItemDescription* duplex = FindById(descriptions, DMPUB_DUPLEX);
     ASSERT_NE(nullptr, duplex);
     EXPECT_EQ((std::vector<std::wstring>{L"Off", L"Flip on Short Edge", L"Long Edge"}), duplex->options);
 
-    const HostItemSpec* gloss = FindByName(specs, L"Gloss Finish");
+    const HostItemDescription* gloss = FindByName(descriptions, L"Gloss Finish");
     ASSERT_NE(nullptr, gloss);
     EXPECT_EQ("QVGloss", gloss->keyword);
     EXPECT_EQ(1, gloss->sel);
-    EXPECT_EQ(nullptr, FindByName(specs, L"Duplex Unit")) << "installable options are printer settings";
+    EXPECT_EQ(nullptr, FindByName(descriptions, L"Duplex Unit"))
+        << "installable options are printer settings";
     EXPECT_TRUE(source->keyword.empty()) << "standard items carry no keyword";
 }
 
 TEST(SheetItems, PrinterSheetHasTheTrayAssignmentsAndTheInstallableOptions) {
-    const std::vector<HostItemSpec> specs = BuildPrinterItemSpecs(ParsePrinterPpd(kPpd));
-    std::size_t group = specs.size();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        if (specs[i].nameResourceId == kFormTrayAssignName) group = i;
+    const std::vector<HostItemDescription> descriptions =
+        BuildPrinterItemDescriptions(ParsePrinterPpd(kPpd));
+    std::size_t group = descriptions.size();
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        if (descriptions[i].nameResourceId == kFormTrayAssignName) group = i;
     }
-    ASSERT_LT(group + 2, specs.size());
-    EXPECT_EQ(L"Cassette 1", specs[group + 1].name);
-    EXPECT_EQ(L"Cassette 2", specs[group + 2].name);
-    EXPECT_GT(specs[group + 1].level, specs[group].level);
-    const HostItemSpec* unit = FindByName(specs, L"Duplex Unit");
+    ASSERT_LT(group + 2, descriptions.size());
+    EXPECT_EQ(L"Cassette 1", descriptions[group + 1].name);
+    EXPECT_EQ(L"Cassette 2", descriptions[group + 2].name);
+    EXPECT_GT(descriptions[group + 1].level, descriptions[group].level);
+    const HostItemDescription* unit = FindByName(descriptions, L"Duplex Unit");
     ASSERT_NE(nullptr, unit);
     EXPECT_EQ("QVDuplexOption", unit->keyword);
     EXPECT_EQ(1, unit->sel);
 }
 
-TEST(SheetItems, TheItemArrayHoldsWhatTheSpecsSay) {
-    HostItemSpec named;
+TEST(SheetItems, TheItemArrayHoldsWhatTheDescriptionsSay) {
+    HostItemDescription named;
     named.name = L"Gloss Finish";
     named.keyword = "QVGloss";
     named.options = {L"Off", L"High"};
     named.sel = 1;
-    HostItemSpec byId;
+    HostItemDescription byId;
     byId.nameResourceId = kInitialTreeItemName;
     ItemArray items({named, byId});
     ASSERT_EQ(2u, items.Count());

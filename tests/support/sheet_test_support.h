@@ -33,14 +33,15 @@ protected:
         return sheet;
     }
 
-    std::unique_ptr<host::HostSheet> OpenSheet(DWORD mode, const std::vector<host::HostItemSpec>& items) {
+    std::unique_ptr<host::HostSheet> OpenSheet(
+        DWORD mode, const std::vector<host::HostItemDescription>& items) {
         auto sheet = session.MakeSheet(mode, items);
         EXPECT_EQ(S_OK, session.RunCommonUIProp(*sheet));
         return sheet;
     }
 
-    std::vector<host::HostItemSpec> DocumentSpecs() {
-        return host::BuildDocumentItemSpecs(session.Ppd());
+    std::vector<host::HostItemDescription> DocumentItemDescriptions() {
+        return host::BuildDocumentItemDescriptions(session.Ppd());
     }
 
     TempFile ppdFile;
@@ -65,29 +66,30 @@ inline std::vector<std::wstring> Texts(std::initializer_list<const wchar_t*> tex
 }
 
 // Moves the first item with this name to the end of the list, or removes it.
-inline void MoveItemToEnd(std::vector<host::HostItemSpec>& specs, BYTE dmPubId) {
-    for (auto it = specs.begin(); it != specs.end(); ++it) {
+inline void MoveItemToEnd(std::vector<host::HostItemDescription>& descriptions, BYTE dmPubId) {
+    for (auto it = descriptions.begin(); it != descriptions.end(); ++it) {
         if (it->dmPubId == dmPubId) {
-            host::HostItemSpec spec = *it;
-            specs.erase(it);
-            specs.push_back(spec);
+            host::HostItemDescription description = *it;
+            descriptions.erase(it);
+            descriptions.push_back(description);
             return;
         }
     }
 }
 
-inline void RemoveItem(std::vector<host::HostItemSpec>& specs, BYTE dmPubId) {
-    for (auto it = specs.begin(); it != specs.end(); ++it) {
+inline void RemoveItem(std::vector<host::HostItemDescription>& descriptions, BYTE dmPubId) {
+    for (auto it = descriptions.begin(); it != descriptions.end(); ++it) {
         if (it->dmPubId == dmPubId) {
-            specs.erase(it);
+            descriptions.erase(it);
             return;
         }
     }
 }
 
-inline host::HostItemSpec* FindSpec(std::vector<host::HostItemSpec>& specs, BYTE dmPubId) {
-    for (auto& spec : specs) {
-        if (spec.dmPubId == dmPubId) return &spec;
+inline host::HostItemDescription* FindDescription(
+    std::vector<host::HostItemDescription>& descriptions, BYTE dmPubId) {
+    for (auto& description : descriptions) {
+        if (description.dmPubId == dmPubId) return &description;
     }
     return nullptr;
 }

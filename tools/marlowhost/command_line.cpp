@@ -2,6 +2,8 @@
 
 #include "host/thread_language.h"
 
+#include <cstdlib>
+
 namespace marlow::host {
 namespace {
 
@@ -47,6 +49,8 @@ const char kHostUsage[] =
     "usage: marlowhost [--dll FILE] [--ppd FILE] [--installed *KEY=OPTION]... [--color on|off]\n"
     "                  [--lang LANGUAGE] [--printer-sheet] [--script FILE]... [-e STEP]...\n"
     "                  [--screenshots DIR] [--json] | --frame\n"
+    "       marlowhost --install-package DIR [--lang LANGUAGE] [--script FILE]... [-e STEP]...\n"
+    "                  [--screenshots DIR] [--json] [--time-sheet RUNS]\n"
     "  Plays the PostScript driver's UI module against marlowui.dll (beside the program\n"
     "  by default): sets a printer up with the PPD (the sample by default), builds the\n"
     "  document sheet's items, runs CommonUIProp and shows the sheet in the platform's\n"
@@ -57,8 +61,17 @@ const char kHostUsage[] =
     "  --lang        en-US, de-DE, fr-FR, it-IT, ja-JP, nl-NL, pt-PT, es-ES or a number\n"
     "  --screenshots a PNG of each page as shown, one per screenshot step, and a contact sheet\n"
     "  --frame       only the plug-in object's answers: signature, version, private section\n"
+    "  --install-package  the installed path: installs the driver package DIR into this Wine\n"
+    "                prefix's spooler (marlowdrvui.dll beside the program stands in for the\n"
+    "                PostScript driver's UI module), opens the sheet as an application does\n"
+    "                (DocumentPropertiesW), runs the script, reports the document settings returned\n"
+    "                to the application, and removes the package again\n"
+    "  --time-sheet  with --install-package: opens the sheet RUNS times each way, through\n"
+    "                DocumentPropertiesW and on the direct path, and prints the medians of the time\n"
+    "                until it shows\n"
     "Script steps, one a line (# comments, \"quoted arguments\"); controls by their label or id:\n"
     "  page NAME | select LABEL CHOICE | click LABEL | type LABEL TEXT | item ITEM CHOICE\n"
+    "  key KEY (Tab, Shift+Tab, Down, Space, Enter, Esc, Alt+B ...) | expect-focus LABEL\n"
     "  apply | ok | cancel | expect-message WORDS | screenshot NAME\n";
 
 HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
@@ -97,11 +110,21 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& arguments) {
             options.printerSheet = true;
         } else if (argument == L"--json") {
             options.json = true;
+        } else if (argument == L"--install-package" && hasValue) {
+            options.packageDir = arguments[++i];
+        } else if (argument == L"--time-sheet" && hasValue) {
+            options.timingRuns = _wtoi(arguments[++i].c_str());
+            if (options.timingRuns < 1 || options.timingRuns > 100) {
+                options.error = L"--time-sheet wants a number of runs from 1 to 100";
+            }
         } else if (argument == L"--frame") {
             options.frameReport = true;
         } else {
             options.error = L"unexpected argument " + argument;
         }
+    }
+    if (options.error.empty() && options.timingRuns != 0 && options.packageDir.empty()) {
+        options.error = L"--time-sheet needs --install-package";
     }
     return options;
 }

@@ -24,6 +24,9 @@ struct HostOptions {
     std::vector<ScriptStep> steps;
     bool scripted = false;       // a script was given (even an empty one): no user
     std::wstring screenshotsDir;  // empty: no pictures
+    // The installed path: the driver package to install; empty: the direct path.
+    std::wstring packageDir;
+    int timingRuns = 0;  // --time-sheet: runs of each path; 0: no timing
     bool showHelp = false;
     std::wstring error;        // non-empty: the command line was not understood
     std::wstring scriptError;  // non-empty: a script could not be read (names the line)

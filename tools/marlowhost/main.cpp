@@ -3,6 +3,7 @@
 // property-sheet UI: with a user, or driven by a script. See kHostUsage.
 #include "command_line.h"
 #include "frame_report.h"
+#include "installed_sheet.h"
 #include "sheet_report.h"
 #include "sheet_script.h"
 
@@ -151,6 +152,16 @@ int RunHost(const HostOptions& options) {
         return Fail(2, L"cannot load " + dllPath + L" (error " + std::to_wstring(library.LoadError()) + L")" +
                            (otherBitness ? L": not a DLL of this program's bitness (each build's marlowhost.exe loads that build's DLL)"
                                          : L""));
+    }
+    if (options.timingRuns != 0) {
+        return TimeSheetPaths(options, dllPath, ppdPath);
+    }
+    if (!options.packageDir.empty()) {
+        library.Unload();  // the installed copy is the one to load
+        const std::wstring badStep = CheckScriptSteps(options.steps);
+        if (!options.scriptError.empty()) return Fail(1, options.scriptError);
+        if (!badStep.empty()) return Fail(1, L"the script stopped at " + badStep);
+        return RunInstalledSheet(options);
     }
     if (options.frameReport) {
         return ReportPluginFrame(stdout, library);

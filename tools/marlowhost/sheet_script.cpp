@@ -3,6 +3,7 @@
 #include "control_lookup.h"
 
 #include "host/compstui_sheet.h"
+#include "host/keystrokes.h"
 #include "host/page_driving.h"
 #include "host/window_picture.h"
 #include "platform/property_sheet.h"
@@ -25,7 +26,8 @@ struct StepShape {
 
 constexpr StepShape kStepShapes[] = {
     {L"page", 1},   {L"select", 2}, {L"click", 1}, {L"type", 2},           {L"item", 2},
-    {L"apply", 0},  {L"ok", 0},     {L"cancel", 0}, {L"expect-message", 1}, {L"screenshot", 1}};
+    {L"apply", 0},  {L"ok", 0},     {L"cancel", 0}, {L"expect-message", 1}, {L"screenshot", 1},
+    {L"key", 1},    {L"expect-focus", 1}};
 
 std::wstring ToLower(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
@@ -63,6 +65,14 @@ std::wstring JoinWords(const std::vector<std::wstring>& words) {
     return joined;
 }
 
+// "Button 11011 "Boo&klet"": a window's class, number and text.
+std::wstring DescribeWindow(HWND window) {
+    WCHAR className[64] = {};
+    GetClassNameW(window, className, 64);
+    return std::wstring(className) + L" " + std::to_wstring(GetDlgCtrlID(window)) + L" \"" +
+           ReadWindowText(window) + L"\"";
+}
+
 HWND FindCurrentPage(HWND sheet) {
     return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
@@ -77,13 +87,20 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps) {
         }
         if (shape == nullptr) {
             return NameStep(step) + L": there is no step \"" + step.verb +
-                   L"\" (page, select, click, type, item, apply, ok, cancel, expect-message, screenshot)";
+                   L"\" (page, select, click, type, key, item, apply, ok, cancel, expect-message, expect-focus, "
+                   L"screenshot)";
         }
         const bool atLeast = step.verb == L"expect-message";
         if (atLeast ? step.arguments.size() < shape->arguments : step.arguments.size() != shape->arguments) {
             return NameStep(step) + L": \"" + step.verb + L"\" takes " +
                    (atLeast ? L"at least " : L"") + std::to_wstring(shape->arguments) +
                    L" argument(s), not " + std::to_wstring(step.arguments.size());
+        }
+        KeyChord chord;
+        if (step.verb == L"key" && !ParseKeyChord(step.arguments[0], &chord)) {
+            return NameStep(step) + L": there is no key \"" + step.arguments[0] +
+                   L"\" (Tab, Shift+Tab, Ctrl+Tab, Down, Up, Left, Right, Home, End, PgUp, PgDn, "
+                   L"Space, Enter, Esc, Backspace, Del, F4, a letter or digit, Alt+letter)";
         }
         if (step.verb == L"screenshot" && !IsPictureName(step.arguments[0])) {
             return NameStep(step) + L": a picture's name is letters, digits, '-', '_' and '.'";
@@ -94,8 +111,16 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps) {
 
 SheetScript::SheetScript(std::vector<ScriptStep> steps, DriverItemsPage& itemsPage,
                          std::wstring screenshotsDir, MessageBoxCatcher* catcher)
+    : SheetScript(std::move(steps),
+                  [&itemsPage](HWND, const std::wstring& item, const std::wstring& choice, std::wstring* problem) {
+                      return itemsPage.ChooseItemOption(item, choice, problem);
+                  },
+                  std::move(screenshotsDir), catcher) {}
+
+SheetScript::SheetScript(std::vector<ScriptStep> steps, ItemChooser chooseItem, std::wstring screenshotsDir,
+                         MessageBoxCatcher* catcher)
     : steps_(std::move(steps)),
-      itemsPage_(itemsPage),
+      chooseItem_(std::move(chooseItem)),
       screenshotsDir_(std::move(screenshotsDir)),
       catcher_(catcher) {}
 
@@ -135,6 +160,8 @@ LRESULT CALLBACK SheetScript::HandleSheetMessage(HWND window, UINT message, WPAR
 void SheetScript::PostNextStep() { PostMessageW(sheet_, kRunStepMessage, 0, 0); }
 
 void SheetScript::RunNextStep() {
+    // The keys of a key step have been handled: its Shift or Ctrl is let go.
+    ReleaseModifierKeys();
     if (stopped_ || !outcome_.failure.empty() || next_ >= steps_.size()) {
         // Nothing more to do and the sheet is still open: the host closes it.
         stopped_ = true;
@@ -163,7 +190,7 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
     const std::vector<std::wstring>& args = step.arguments;
     HWND page = FindCurrentPage(sheet_);
     if (step.verb == L"page") return SelectPage(args[0], problem);
-    if (step.verb == L"item") return itemsPage_.ChooseItemOption(args[0], args[1], problem);
+    if (step.verb == L"item") return chooseItem_(sheet_, args[0], args[1], problem);
     if (step.verb == L"apply") {
         SendMessageW(sheet_, PSM_APPLY, 0, 0);
         return true;
@@ -174,6 +201,13 @@ bool SheetScript::RunStep(const ScriptStep& step, std::wstring* problem) {
     }
     if (step.verb == L"expect-message") return ExpectMessage(JoinWords(args), problem);
     if (step.verb == L"screenshot") return TakePicture(args[0], problem);
+    if (step.verb == L"key") {
+        KeyChord chord;
+        if (!ParseKeyChord(args[0], &chord)) return false;  // checked before the sheet opened
+        PostKeyChord(sheet_, chord);
+        return true;
+    }
+    if (step.verb == L"expect-focus") return ExpectFocus(page, args[0], problem);
 
     const ControlKind kind = step.verb == L"click"    ? ControlKind::kButton
                              : step.verb == L"select" ? ControlKind::kChoice
@@ -210,6 +244,9 @@ bool SheetScript::SelectPage(const std::wstring& title, std::wstring* problem) {
             *problem = L"the page shown would not let go";
             return false;
         }
+        // As after a click on the tab: the tabs have the focus, and Tab
+        // goes on into the page.
+        SetFocus(reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETTABCONTROL, 0, 0)));
         return true;
     }
     std::wstring known;
@@ -248,6 +285,33 @@ bool SheetScript::TakePicture(const std::wstring& name, std::wstring* problem) {
         return false;
     }
     outcome_.pictures.push_back(file);
+    return true;
+}
+
+bool SheetScript::ExpectFocus(HWND page, const std::wstring& label, std::wstring* problem) {
+    // The focus may sit inside a control (the edit or list of a combo box):
+    // the page's child that holds it is the control.
+    const HWND focus = GetFocus();
+    HWND control = focus;
+    while (control != nullptr && GetParent(control) != page) control = GetParent(control);
+    if (page == nullptr || control == nullptr) {
+        *problem = focus == nullptr ? L"no window has the focus"
+                                    : L"the focus is outside the page, on " + DescribeWindow(focus);
+        return false;
+    }
+    // The label names a control of the focused control's kind.
+    WCHAR className[64] = {};
+    GetClassNameW(control, className, 64);
+    const std::wstring name = ToLower(className);
+    const ControlKind kind = name == L"edit"     ? ControlKind::kText
+                             : name == L"button" ? ControlKind::kButton
+                                                 : ControlKind::kChoice;
+    std::wstring notFound;
+    const HWND wanted = FindControl(page, label, kind, &notFound);
+    if (wanted != control) {
+        *problem = L"the focus is on " + DescribeWindow(control) + (wanted == nullptr ? L", and " + notFound : L"");
+        return false;
+    }
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "host/message_box_catcher.h"
 #include "platform/windows_sdk.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,15 @@ std::wstring CheckScriptSteps(const std::vector<ScriptStep>& steps);
 
 class SheetScript {
 public:
+    // An "item" step: the item's choice on the driver's items page.
+    using ItemChooser = std::function<bool(HWND sheet, const std::wstring& item, const std::wstring& choice,
+                                           std::wstring* problem)>;
+
     // screenshotsDir: empty for no pictures. catcher: null in an interactive
     // run (the user answers the boxes).
     SheetScript(std::vector<ScriptStep> steps, DriverItemsPage& itemsPage,
+                std::wstring screenshotsDir, MessageBoxCatcher* catcher);
+    SheetScript(std::vector<ScriptStep> steps, ItemChooser chooseItem,
                 std::wstring screenshotsDir, MessageBoxCatcher* catcher);
     SheetScript(const SheetScript&) = delete;
     SheetScript& operator=(const SheetScript&) = delete;
@@ -53,11 +60,12 @@ private:
     [[nodiscard]] bool RunStep(const ScriptStep& step, std::wstring* problem);
     [[nodiscard]] bool SelectPage(const std::wstring& title, std::wstring* problem);
     [[nodiscard]] bool ExpectMessage(const std::wstring& words, std::wstring* problem);
+    [[nodiscard]] bool ExpectFocus(HWND page, const std::wstring& label, std::wstring* problem);
     [[nodiscard]] bool TakePicture(const std::wstring& name, std::wstring* problem);
     void PostNextStep();
 
     std::vector<ScriptStep> steps_;
-    DriverItemsPage& itemsPage_;
+    ItemChooser chooseItem_;
     std::wstring screenshotsDir_;
     MessageBoxCatcher* catcher_;
     HWND sheet_ = nullptr;

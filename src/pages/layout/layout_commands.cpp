@@ -2,7 +2,7 @@
 
 #include "core/host_items.h"
 #include "pages/layout/layout_controls.h"
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 #include "pages/layout/layout_lists.h"
 #include "res/resource_ids.h"
 

@@ -1,7 +1,7 @@
 #include "pages/layout/layout_controls.h"
 
 #include "core/resource_string.h"
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 #include "pages/layout/layout_lists.h"
 #include "res/resource_ids.h"
 

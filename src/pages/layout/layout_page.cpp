@@ -57,6 +57,12 @@ INT_PTR HandleLayoutMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_INITDIALOG) {
         return InitLayoutPage(hDlg, lParam);
     }
+    // What the page owns goes with it, whatever became of the host's record
+    // since the page was made.
+    if (message == WM_DESTROY) {
+        DestroyLayoutImageList(hDlg);
+        return FALSE;
+    }
     // Without the host's record the page handles nothing at all.
     const PluginContext* context = FindPageContext(hDlg);
     if (context == nullptr || context->pOemCuiParam == nullptr) {
@@ -72,9 +78,6 @@ INT_PTR HandleLayoutMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPara
         return HandleLayoutNotify(*context, reinterpret_cast<const NMHDR*>(lParam));
     case WM_PAINT:
         PaintLayoutPreview(hDlg, *context->pOemCuiParam);
-        return FALSE;
-    case WM_DESTROY:
-        DestroyLayoutImageList(hDlg);
         return FALSE;
     default:
         return FALSE;

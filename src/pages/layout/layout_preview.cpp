@@ -1,6 +1,6 @@
 #include "pages/layout/layout_preview.h"
 
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 #include "pages/layout/transparent_copy.h"
 #include "platform/win32_handles.h"
 #include "res/resource_ids.h"

@@ -65,7 +65,7 @@ TEST_F(LayoutPage, PagesPerSheetAndOrderAreNotPushedByThePage) {
 }
 
 TEST_F(LayoutPage, ArrangementAndBindingEdgeAreWrittenInTheNewerBuild) {
-    FindSpec(specs, DMPUB_NUP)->sel = 2;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 2;
     Open();
     ChooseEntry(IDC_NUP_DIRECTION, 3);
     if (kNewerBuild) {
@@ -126,7 +126,7 @@ TEST_F(LayoutPage, BookletShowsARuledOutShortEdgeFlipItTurnsOn) {
 }
 
 TEST_F(LayoutPage, BookletKeepsATwoSidedChoice) {
-    FindSpec(specs, DMPUB_DUPLEX)->sel = 2;
+    FindDescription(descriptions, DMPUB_DUPLEX)->sel = 2;
     Open();
     Click(IDC_BOOKLET_RADIO);
     EXPECT_EQ(2, Item(DMPUB_DUPLEX).Sel);
@@ -134,8 +134,8 @@ TEST_F(LayoutPage, BookletKeepsATwoSidedChoice) {
 }
 
 TEST_F(LayoutPage, OneSidedEndsBooklet) {
-    FindSpec(specs, DMPUB_NUP)->sel = 6;
-    FindSpec(specs, DMPUB_DUPLEX)->sel = 1;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 6;
+    FindDescription(descriptions, DMPUB_DUPLEX)->sel = 1;
     Open();
     ASSERT_EQ(BST_CHECKED, host::ReadCheckState(page, IDC_BOOKLET_RADIO));
     ChooseEntry(IDC_DUPLEX, 0);
@@ -152,7 +152,7 @@ TEST_F(LayoutPage, OneSidedEndsBooklet) {
 }
 
 TEST_F(LayoutPage, BordersTellTheHostOncePerRealChange) {
-    FindSpec(specs, DMPUB_NUP)->sel = 2;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 2;
     Open();
     if (!kNewerBuild) {
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_DRAW_BORDERS)));
@@ -174,8 +174,8 @@ TEST_F(LayoutPage, BordersTellTheHostOncePerRealChange) {
 }
 
 TEST_F(LayoutPage, AListWhoseItemIsAbsentChangesNothing) {
-    RemoveItem(specs, DMPUB_PAGEORDER);
-    RemoveItem(specs, DMPUB_ORIENTATION);
+    RemoveItem(descriptions, DMPUB_PAGEORDER);
+    RemoveItem(descriptions, DMPUB_ORIENTATION);
     Open();
     // Entries the host's items did not give: the user can pick them, the
     // page has nothing to write them to.

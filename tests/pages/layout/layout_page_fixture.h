@@ -6,7 +6,7 @@
 #include "host/document_pages.h"
 #include "host/page_driving.h"
 #include "host/utf8_text.h"
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 #include "platform_version_patch.h"
 #include "res/resource_ids.h"
 #include "sheet_test_support.h"
@@ -32,7 +32,7 @@ class LayoutPage : public SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        specs = DocumentSpecs();
+        descriptions = DocumentItemDescriptions();
     }
 
     void TearDown() override {
@@ -43,12 +43,12 @@ protected:
         }
     }
 
-    // Builds the sheet's records from specs, runs CommonUIProp on a platform
+    // Builds the sheet's records from descriptions, runs CommonUIProp on a platform
     // with the Layout page, and clears every conflict mark it left, so that
     // each test sets the marks it means.
     void MakeRecords() {
         pages.reset();
-        records = session.MakeSheet(OEMCUIP_DOCPROP, specs);
+        records = session.MakeSheet(OEMCUIP_DOCPROP, descriptions);
         PlatformVersionPatch patch(session.Library().Module(), kWindows7);
         ASSERT_EQ(S_OK, session.RunCommonUIProp(*records));
         for (DWORD i = 0; i < records->Items().Count(); ++i) {
@@ -194,7 +194,7 @@ protected:
                                                {PSM_CHANGED, reinterpret_cast<WPARAM>(page)});
     }
 
-    std::vector<host::HostItemSpec> specs;
+    std::vector<host::HostItemDescription> descriptions;
     std::unique_ptr<host::HostSheet> records;
     std::unique_ptr<host::DocumentPages> pages;
     HWND page = nullptr;

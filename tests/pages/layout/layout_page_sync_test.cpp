@@ -2,6 +2,7 @@
 // host's items - full set or not, disabled items, items without options,
 // conflict marks, booklet, landscape pictures - and read back as the
 // controls show them.
+#include "host/import_patch.h"
 #include "layout_page_fixture.h"
 
 namespace marlow::test {
@@ -47,7 +48,7 @@ TEST_F(LayoutPage, TheLabelsComeFromTheStringTable) {
 }
 
 TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
-    RemoveItem(specs, DMPUB_PAGEORDER);
+    RemoveItem(descriptions, DMPUB_PAGEORDER);
     Open();
     EXPECT_EQ("", DescribePictureList(IDC_PAGE_ORDER));
     EXPECT_EQ(kNupEntries, DescribeTextList(IDC_PAGES_PER_SHEET));
@@ -57,7 +58,7 @@ TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
                             "booklet( )- nup+ direction~ directionLabel~ edge~ edgeLabel~ borders[ ]~",
               DescribeStates());
     // Booklet is not offered without the full set, even when the item says so.
-    FindSpec(specs, DMPUB_NUP)->sel = 6;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 6;
     MakeRecords();
     Open();
     EXPECT_EQ("1, 2, 4, 6, 9, 16", DescribeTextList(IDC_PAGES_PER_SHEET)) << "nothing current";
@@ -68,7 +69,7 @@ TEST_F(LayoutPage, WithoutPageOrderTheFullSetControlsAreDisabled) {
 TEST_F(LayoutPage, DisabledItemsDisableTheirControlsButPagesPerSheetEnablesItsList) {
     for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_DUPLEX), BYTE(DMPUB_NUP), BYTE(DMPUB_PAGEORDER),
                     host::kDmpubNupDirection, host::kDmpubBookletEdge}) {
-        FindSpec(specs, id)->flags |= OPTIF_DISABLED;
+        FindDescription(descriptions, id)->flags |= OPTIF_DISABLED;
     }
     Open();
     // The lists are filled all the same.
@@ -82,8 +83,10 @@ TEST_F(LayoutPage, DisabledItemsDisableTheirControlsButPagesPerSheetEnablesItsLi
 }
 
 TEST_F(LayoutPage, ItemsWithoutOptionsLeaveTheirListsEmptyAndIgnoreCommands) {
-    for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_NUP)}) FindSpec(specs, id)->options.clear();
-    FindSpec(specs, DMPUB_ORIENTATION)->flags |= OPTIF_DISABLED;
+    for (BYTE id : {BYTE(DMPUB_ORIENTATION), BYTE(DMPUB_NUP)}) {
+        FindDescription(descriptions, id)->options.clear();
+    }
+    FindDescription(descriptions, DMPUB_ORIENTATION)->flags |= OPTIF_DISABLED;
     Open();
     EXPECT_EQ("", DescribePictureList(IDC_ORIENTATION));
     EXPECT_EQ("", DescribeTextList(IDC_PAGES_PER_SHEET));
@@ -146,9 +149,9 @@ TEST_F(LayoutPage, ASelectionOutsideTheOptionsShowsNoCurrentEntry) {
 }
 
 TEST_F(LayoutPage, BookletShowsTheBindingEdgeInsteadOfTheArrangement) {
-    FindSpec(specs, DMPUB_NUP)->sel = 6;
-    FindSpec(specs, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
-    FindSpec(specs, host::kDmpubBookletEdge)->sel = 1;
+    FindDescription(descriptions, DMPUB_NUP)->sel = 6;
+    FindDescription(descriptions, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
+    FindDescription(descriptions, host::kDmpubBookletEdge)->sel = 1;
     Open();
     EXPECT_EQ("1, 2, 4, 6, 9, 16", DescribeTextList(IDC_PAGES_PER_SHEET)) << "no current entry";
     if (kNewerBuild) {
@@ -164,7 +167,7 @@ TEST_F(LayoutPage, BookletShowsTheBindingEdgeInsteadOfTheArrangement) {
 }
 
 TEST_F(LayoutPage, OnePagePerSheetShowsTheBordersFlagDisabled) {
-    FindSpec(specs, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
+    FindDescription(descriptions, DMPUB_NUP)->flags |= OPTIF_ECB_CHECKED;
     Open();
     if (kNewerBuild) {
         EXPECT_EQ(BST_CHECKED, host::ReadCheckState(page, IDC_DRAW_BORDERS));
@@ -208,6 +211,68 @@ TEST_F(LayoutPage, ThePictureListsShareOneImageListOfSeventeenIcons) {
     }
     EXPECT_EQ(nullptr, reinterpret_cast<HIMAGELIST>(
                            SendDlgItemMessageW(page, IDC_PAGES_PER_SHEET, CBEM_GETIMAGELIST, 0, 0)));
+}
+
+// The image lists the plug-in makes and destroys through the functions it
+// looks up by name in the common controls library, while the recorder lives.
+class ImageListRecorder {
+public:
+    explicit ImageListRecorder(HMODULE plugin)
+        : patch_(plugin, "kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&Look)) {
+        created.clear();
+        destroyed.clear();
+    }
+
+    static inline std::vector<HIMAGELIST> created;
+    static inline std::vector<HIMAGELIST> destroyed;
+
+private:
+    using CreateFunction = HIMAGELIST(WINAPI*)(int, int, UINT, int, int);
+    using DestroyFunction = BOOL(WINAPI*)(HIMAGELIST);
+    static inline CreateFunction create_ = nullptr;
+    static inline DestroyFunction destroy_ = nullptr;
+
+    static HIMAGELIST WINAPI Create(int cx, int cy, UINT flags, int initial, int grow) {
+        const HIMAGELIST images = create_(cx, cy, flags, initial, grow);
+        if (images != nullptr) created.push_back(images);
+        return images;
+    }
+    static BOOL WINAPI Destroy(HIMAGELIST images) {
+        destroyed.push_back(images);
+        return destroy_(images);
+    }
+    static FARPROC WINAPI Look(HMODULE module, LPCSTR name) {
+        const FARPROC found = GetProcAddress(module, name);
+        if (found == nullptr || IS_INTRESOURCE(name)) return found;
+        if (lstrcmpA(name, "ImageList_Create") == 0) {
+            create_ = reinterpret_cast<CreateFunction>(reinterpret_cast<void*>(found));
+            return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Create));
+        }
+        if (lstrcmpA(name, "ImageList_Destroy") == 0) {
+            destroy_ = reinterpret_cast<DestroyFunction>(reinterpret_cast<void*>(found));
+            return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Destroy));
+        }
+        return found;
+    }
+
+    host::ImportPatch patch_;
+};
+
+TEST_F(LayoutPage, TheImageListGoesWithThePageAlsoWhenTheHostsRecordWentFirst) {
+    for (const bool recordGone : {false, true}) {
+        ImageListRecorder recorder(session.Library().Module());
+        ASSERT_TRUE(Open() != nullptr);
+        ASSERT_EQ(1u, recorder.created.size());
+        if (recordGone) {
+            // A later CommonUIProp without a record leaves the context with none.
+            PlatformVersionPatch patch(session.Library().Module(), kWindows7);
+            EXPECT_EQ(S_OK, session.Plugin().CommonUIProp(OEMCUIP_DOCPROP, nullptr));
+        }
+        pages.reset();
+        EXPECT_EQ(recorder.created, recorder.destroyed)
+            << (recordGone ? "record gone before the page" : "record kept");
+        records.reset();
+    }
 }
 
 TEST_F(LayoutPage, WithoutTheHostsRecordThePageKeepsItsTemplateAndHandlesNothing) {

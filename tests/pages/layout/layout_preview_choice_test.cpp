@@ -3,7 +3,7 @@
 // must name a bitmap the library has, of the right family, orientation and
 // arrangement; and what it picks from host item arrays, hostile ones
 // included.
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 #include "pages/layout/layout_preview.h"
 #include "res/resource_ids.h"
 #include "plugin_module.h"

@@ -1,5 +1,5 @@
 // The host's standard layout items, which the plug-in's Layout page shows in
-// their place. The newer platform generation has two more of them.
+// their place. The newer platform generation has four more of them.
 #pragma once
 
 #include "platform/windows_sdk.h"

@@ -1,4 +1,4 @@
-#include "pages/layout/layout_items.h"
+#include "pages/layout/layout_item_access.h"
 
 #include "core/host_items.h"
 
