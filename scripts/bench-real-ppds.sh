@@ -4,21 +4,19 @@
 # optimised (preset native-bench, with CUPS's libcups when it is installed)
 # and prints its totals: reading and the whole model next to the fgetc
 # floor and CUPS's ppdOpenFile, the fastest of five runs of each file.
-# Extra arguments go to ppd_real_bench (without --quiet: a line per file).
+# With --per-file it also prints a line per file.
 #
-#   scripts/bench-real-ppds.sh [DIRECTORY] [ppd_real_bench arguments...]
+#   scripts/bench-real-ppds.sh [--per-file] [DIRECTORY]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-directory=build/real-ppds
-if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
-  directory=$1
+quiet=--quiet
+if [ "${1:-}" = --per-file ]; then
+  quiet=
   shift
 fi
+directory=${1:-build/real-ppds}
 [ -d "$directory" ] || scripts/fetch-real-ppds.sh "$directory"
 cmake --preset native-bench >/dev/null
 cmake --build --preset native-bench --target ppd_real_bench >/dev/null
-if [ $# -eq 0 ]; then
-  set -- --quiet
-fi
-build/native-bench/bin/ppd_real_bench --repeats 5 "$@" "$directory"
+build/native-bench/bin/ppd_real_bench --repeats 5 $quiet "$directory"
