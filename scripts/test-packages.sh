@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The driver packages' step of the test command, after the four Windows
 # builds: writes both packages (make-packages.sh), checks them with
-# marlowpkg, and checks that marlowpkg names the fault in damaged copies of
-# them. marlowpkg and its package tests run as the win64-v6 build's programs
-# under Wine, in a prefix of this step (build/packages/wineprefix).
+# marlowpkg, checks that marlowpkg names the fault in damaged copies of
+# them, and installs them into Wine's spooler (test-installed.sh). marlowpkg
+# and its package tests run as the win64-v6 build's programs under Wine, in
+# a prefix of this step (build/packages/wineprefix).
 # Exits non-zero when any part fails.
 #
 #   scripts/test-packages.sh      (test-all.sh runs it on an Xvfb display)
@@ -44,7 +45,12 @@ run_step "damaged packages" run_windows "$bin/marlowpkg_package_test.exe" --gtes
   "--packages=$packages" "--work=$packages/damaged"
 
 # --- install tests ---
-# (the packages installed into Wine's spooler, x64 and x86, come here)
+# Both packages installed into Wine's spooler by the x64 and the x86 test
+# program (each with the other architecture's driver as additional driver),
+# an application on the installed printer, and marlowhost's tour through
+# DocumentPropertiesW; see test-installed.sh.
+run_step "installed, both packages" scripts/test-installed.sh "$prefix" \
+  "$packages/marlowui-v5" "$packages/marlowui-v6"
 
 WINEPREFIX=$prefix wineserver -k 2>/dev/null
 echo "=== packages: $((SECONDS - started)) s"

@@ -143,10 +143,10 @@ void CheckPluginDll(PackageContext& context, Architecture architecture,
         architecture == Architecture::kX86 ? kMachineX86 : kMachineX64;
     if (image.wMachine != expected) {
         context.AddFinding(relative, 0, "dll-machine",
-                           "an " + DescribeMachine(image.wMachine) + " DLL where " +
+                           "the DLL is built for " + DescribeMachine(image.wMachine) + ", but " +
                                GetPlatformDisplayName(architecture) +
-                               " Windows needs an " + DescribeMachine(expected) +
-                               " one; it refuses to load it (ERROR_EXE_MACHINE_TYPE_MISMATCH)");
+                               " Windows needs one built for " + DescribeMachine(expected) +
+                               " and refuses to load it (ERROR_EXE_MACHINE_TYPE_MISMATCH)");
         return;
     }
     const int oldest = context.nOldestPlatform[static_cast<int>(architecture)];

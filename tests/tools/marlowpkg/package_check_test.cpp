@@ -466,7 +466,7 @@ TEST_F(PackageCheckTest, DllOfTheOtherArchitecture) {
     const fs::path package = CopyPackage();
     ReplaceFile(package / "i386" / "marlowui.dll", package / "amd64" / "marlowui.dll");
     ExpectFinding(package, "dll-machine", "amd64/marlowui.dll", 0,
-                  "an x86 DLL where x64 Windows needs an x64 one; it refuses to load it");
+                  "the DLL is built for x86, but x64 Windows needs one built for x64 and refuses to load it");
 }
 
 // The optional header's subsystem version, at e_lfanew + 24 + 48.
