@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   fonts-ipafont-gothic
   googletest libbenchmark-dev
+  libcups2-dev  # CUPS, the peer that ppd_real_bench measures beside the reader
   clang libclang-rt-14-dev llvm
   python3
 )

@@ -54,7 +54,7 @@ LONG AnswerWithoutSheet(const DOCUMENTPROPERTYHEADER* header) {
 void DescribeSheet(PPROPSHEETUI_INFO_HEADER header, bool bDocumentSheet) {
     if (header == nullptr) return;
     header->pTitle = const_cast<LPWSTR>(bDocumentSheet ? L"Document Properties" : L"Printer Properties");
-    header->Flags = PSUIHDRF_NOAPPLYNOW;
+    header->Flags = 0;
     header->IconID = IDI_CPSUI_PRINTER;
 }
 

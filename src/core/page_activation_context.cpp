@@ -10,25 +10,7 @@
 namespace marlow {
 namespace {
 
-// An activation context, given back through the release function found when
-// it was made.
-class ActCtxReleasePolicy {
-public:
-    using Handle = HANDLE;
-    ActCtxReleasePolicy() noexcept = default;
-    explicit ActCtxReleasePolicy(ReleaseActCtxFunction release) noexcept : release_(release) {}
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    void Close(Handle hActCtx) const noexcept {
-        if (release_ != nullptr) {
-            release_(hActCtx);
-        }
-    }
-
-private:
-    ReleaseActCtxFunction release_ = nullptr;
-};
-
-UniqueHandle<ActCtxReleasePolicy> g_pageActCtx;
+UniqueActCtx g_pageActCtx;
 
 constexpr DWORD kFirstPathCapacity = MAX_PATH;
 constexpr int kMaxPathCalls = 10;
@@ -80,8 +62,7 @@ HANDLE GetPageActivationContext() noexcept {
     if (!g_pageActCtx.IsValid()) {
         const HANDLE hActCtx = CreatePageActivationContext();
         if (hActCtx != INVALID_HANDLE_VALUE) {
-            g_pageActCtx = UniqueHandle<ActCtxReleasePolicy>(
-                hActCtx, ActCtxReleasePolicy(FindReleaseActCtx()));
+            g_pageActCtx = UniqueActCtx(hActCtx, ActCtxReleasePolicy(FindReleaseActCtx()));
         }
     }
     return g_pageActCtx.Get();

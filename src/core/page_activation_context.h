@@ -4,7 +4,7 @@
 // tried again while that fails, released when the library unloads.
 #pragma once
 
-#include "platform/unique_handle.h"
+#include "core/activation_context_api.h"
 #include "platform/windows_sdk.h"
 
 namespace marlow {
@@ -17,26 +17,8 @@ namespace marlow {
 void ReleasePageActivationContext() noexcept;
 
 // While an activation lives, the page context is the thread's active one; it
-// is deactivated when the owner goes. The cookie travels with the function
-// that gives it back.
-class ActCtxDeactivationPolicy {
-public:
-    using Handle = ULONG_PTR;
-    using DeactivateFunction = BOOL(WINAPI*)(DWORD dwFlags, ULONG_PTR ulCookie);
-    ActCtxDeactivationPolicy() noexcept = default;
-    explicit ActCtxDeactivationPolicy(DeactivateFunction deactivate) noexcept
-        : deactivate_(deactivate) {}
-    static Handle Invalid() noexcept { return 0; }
-    void Close(Handle cookie) const noexcept {
-        if (deactivate_ != nullptr) {
-            static_cast<void>(deactivate_(0, cookie));
-        }
-    }
-
-private:
-    DeactivateFunction deactivate_ = nullptr;
-};
-using PageActivation = UniqueHandle<ActCtxDeactivationPolicy>;
+// is deactivated when the owner goes.
+using PageActivation = UniqueActCtxActivation;
 
 // Makes the page context active for as long as the result lives. Owns
 // nothing (and the calls then run under the thread's context as it was) when

@@ -1,11 +1,19 @@
 #include "driverui/current_option.h"
 
 namespace marlow {
+namespace {
+
+// Less than the answer's buffer holds: the answer always keeps a terminating
+// zero.
+constexpr DWORD kAnswerBytesOffered = 256;
+static_assert(kAnswerBytesOffered < kDriverSettingBytes, "room for the terminator");
+
+}  // namespace
 
 HRESULT LookUpCurrentOption(POEMUIOBJ poemuiobj, const PluginContext& context,
                             const WCHAR* featureKeyword, WCHAR (&option)[kOptionKeywordUnits]) {
-    char feature[260] = {};
-    char answer[260] = {};
+    char feature[kDriverSettingBytes] = {};
+    char answer[kDriverSettingBytes] = {};
     // The host knows its features by the 8-bit keyword without the asterisk.
     if (featureKeyword == nullptr || featureKeyword[0] == L'\0' ||
         WideCharToMultiByte(CP_ACP, 0, featureKeyword + 1, -1, feature, sizeof(feature), nullptr,
@@ -17,9 +25,8 @@ HRESULT LookUpCurrentOption(POEMUIOBJ poemuiobj, const PluginContext& context,
     }
     DWORD needed = 0;
     DWORD optionsReturned = 0;
-    // 256 of the 260 bytes: the answer always keeps a terminating zero.
-    const HRESULT hr = context.pDriverUI->DrvGetDriverSetting(poemuiobj, feature, answer, 256,
-                                                               &needed, &optionsReturned);
+    const HRESULT hr = context.pDriverUI->DrvGetDriverSetting(
+        poemuiobj, feature, answer, kAnswerBytesOffered, &needed, &optionsReturned);
     if (hr != S_OK) {
         return hr;
     }

@@ -5,7 +5,11 @@
 
 namespace marlow {
 
-constexpr DWORD kOptionKeywordUnits = 260;
+// The 8-bit texts exchanged with the host's DrvGetDriverSetting (the
+// feature's keyword, the option's answer), in bytes; an answer becomes as
+// many UTF-16 units at most.
+constexpr DWORD kDriverSettingBytes = 260;
+constexpr DWORD kOptionKeywordUnits = kDriverSettingBytes;
 
 // featureKeyword: as the model keeps it, with its asterisk. S_OK when the
 // buffer received the current option's keyword; otherwise the host's answer

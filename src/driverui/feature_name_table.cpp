@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ppd/ppd_looked_after_features.h"
 #include "res/resource_ids.h"
 
 namespace marlow {
@@ -102,10 +103,26 @@ constexpr int CountLeadingStandardRows() {
     return count;
 }
 
+// The portable list of the looked-after keywords (for the tools) names the
+// same features in the same order.
+constexpr bool KeywordsAreThoseOfThePortableList() {
+    if (kLookedAfterFeatureCount != kFeatureNameRowCount) return false;
+    for (int i = 0; i < kFeatureNameRowCount; ++i) {
+        const wchar_t* ours = Rows()[i].pwszKeyword;
+        const char16_t* listed = kLookedAfterFeatureKeywords[i];
+        for (; *ours != L'\0' && static_cast<char16_t>(*ours) == *listed; ++ours, ++listed) {
+        }
+        if (static_cast<char16_t>(*ours) != *listed) return false;
+    }
+    return true;
+}
+
 static_assert(EndsWithTheOnlyZeroRow(), "the table ends with its only all-zero row");
 static_assert(RowsAreDistinct(), "feature ids, keywords, string ids and DMPubIDs are unique");
 static_assert(RowsAreWellFormed(), "keywords start with '*'; names are feature strings");
 static_assert(CountLeadingStandardRows() == 5, "the five standard items lead the table");
+static_assert(KeywordsAreThoseOfThePortableList(),
+              "the keywords are those of kLookedAfterFeatureKeywords, in its order");
 static_assert(IDS_FEATURE_COMPACT_FLASH - IDS_FEATURE_INPUT_SLOT + 1 == kFeatureNameRowCount,
               "one display name per row");
 

@@ -11,7 +11,7 @@ namespace marlow {
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "WCHAR is UTF-16 here");
 
 // A host text as the model compares it. A text longer than any model text
-// (259 units) keeps 260 units, so that it equals none.
+// (PpdText::kMaxLength units) keeps one unit more, so that it equals none.
 class HostText {
 public:
     explicit HostText(const WCHAR* text);

@@ -63,6 +63,14 @@ short GetDuplexMode(LONG sel) {
     }
 }
 
+// One of two places that tell the host about the layout items the Layout
+// page changed. Here, when the sheet applies, every such item this build
+// reports (the page marks it OPTIF_CHANGEONCE, and the host, whose item is
+// hidden, learns of the change only this way), with the item's current Sel
+// as the previous selection; the duplex item also sets the public duplex
+// mode. The Layout page itself reports orientation and two-sided already when
+// it is left or applied (with 0 as the previous selection), so that the host
+// has them while the sheet is open; on an apply they are reported twice.
 void ReportChangedLayoutItems(POEMCUIPPARAM param, PluginContext* context) {
     IPrintOemDriverUI* driverUI = GetDriverUI(context);
     if (driverUI == nullptr) {

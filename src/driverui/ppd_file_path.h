@@ -6,9 +6,10 @@
 
 namespace marlow {
 
-constexpr DWORD kPpdPathUnits = 260;
+constexpr DWORD kPpdPathUnits = MAX_PATH;
 
-// True when the buffer received the path (shorter than 260 units, NUL ended).
+// True when the buffer received the path (shorter than MAX_PATH units, NUL
+// ended).
 [[nodiscard]] bool GetPpdFilePath(HANDLE hHeap, HANDLE hPrinter, WCHAR (&path)[kPpdPathUnits]);
 
 }  // namespace marlow

@@ -20,7 +20,9 @@ PluginObject::~PluginObject() {
     context_.pPpdModel.reset();
 }
 
-HRESULT PluginObject::GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD pcbNeeded) {
+namespace {
+
+HRESULT AnswerInfoRequest(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD pcbNeeded) noexcept {
     if (pcbNeeded == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return E_FAIL;
@@ -47,11 +49,21 @@ HRESULT PluginObject::GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD 
     return S_OK;
 }
 
+}  // namespace
+
+HRESULT PluginObject::GetInfo(DWORD dwMode, PVOID pBuffer, DWORD cbSize, PDWORD pcbNeeded) {
+    return CallGuardedHr([&] { return AnswerInfoRequest(dwMode, pBuffer, cbSize, pcbNeeded); });
+}
+
 HRESULT PluginObject::DevMode(DWORD dwMode, POEMDMPARAM pOemDMParam) {
     return CallGuardedHr([&] { return HandleDevModeRequest(dwMode, pOemDMParam); });
 }
 
 HRESULT PluginObject::PublishDriverInterface(IUnknown* pIUnknown) {
+    return CallGuardedHr([&] { return KeepDriverInterface(pIUnknown); });
+}
+
+HRESULT PluginObject::KeepDriverInterface(IUnknown* pIUnknown) {
     // The first interface that yields IPrintOemDriverUI stays for the
     // object's whole life; later offers are not even asked.
     if (context_.pDriverUI) {
@@ -72,8 +84,13 @@ HRESULT PluginObject::PublishDriverInterface(IUnknown* pIUnknown) {
 }
 
 HRESULT PluginObject::CommonUIProp(DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
-    // Nothing here reports a failure to the host: a failed step leaves its
-    // items as they were.
+    // Nothing here reports a failure to the host, an escaping exception
+    // included. Every change the adjustment makes is complete on its own (a
+    // flag bit set on one item, the callback registered), so an adjustment
+    // cut short still leaves items the host can show as they stand; the
+    // plug-in's part is then only missing, for that call, where it failed.
+    // A failure code would give the host nothing to act on but the choice to
+    // drop its sheet; S_OK lets it go on with its items.
     return CallGuarded(S_OK, [&] { return AdjustHostItems(context_, dwMode, pOemCUIPParam); });
 }
 

@@ -72,6 +72,9 @@ private:
     PluginObject() = default;
     ~PluginObject();
 
+    // PublishDriverInterface inside its boundary guard.
+    HRESULT KeepDriverInterface(IUnknown* pIUnknown);
+
     PluginContext context_;
 };
 

@@ -62,14 +62,9 @@ using UniqueModule = UniqueNullHandle<HMODULE, FreeLibrary>;
 // A printer opened with OpenPrinterW, or added with AddPrinterW.
 using UniquePrinter = UniqueNullHandle<HANDLE, ClosePrinter>;
 
-// An activation context from CreateActCtxW.
-using UniqueActCtx = UniqueHandle<InvalidValueHandlePolicy<ReleaseActCtx>>;
-
-// An activation context made active with ActivateActCtx, until the cookie goes.
-namespace detail {
-inline BOOL DeactivateActCtxCookie(ULONG_PTR cookie) noexcept { return DeactivateActCtx(0, cookie); }
-}  // namespace detail
-using UniqueActCtxActivation = UniqueNullHandle<ULONG_PTR, detail::DeactivateActCtxCookie>;
+// Activation contexts have their owners beside the functions the plug-in
+// finds at run time (core/activation_context_api.h): the 32-bit library must
+// not import them.
 
 // Windows and GDI objects.
 using UniqueWindow = UniqueNullHandle<HWND, DestroyWindow>;

@@ -15,6 +15,10 @@ namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
 
+// The stack buffer a text is converted into when its capacity fits: that of
+// the model's texts (PpdText::kCapacity); larger capacities go the long way.
+constexpr std::int32_t kStackTextUnits = 260;
+
 std::int32_t CopyCut(const wchar_t* wide, std::int32_t produced, char16_t* out,
                      std::int32_t capacity) {
     std::int32_t length = produced < capacity - 1 ? produced : capacity - 1;
@@ -50,8 +54,8 @@ std::int32_t ConvertLongText(const char* bytes, char16_t* out, std::int32_t capa
 
 std::int32_t ConvertAnsiText(const char* bytes, char16_t* out, std::int32_t capacity) {
     out[0] = 0;
-    wchar_t wide[260];
-    if (capacity <= 260) {
+    wchar_t wide[kStackTextUnits];
+    if (capacity <= kStackTextUnits) {
         const int written = MultiByteToWideChar(CP_ACP, 0, bytes, -1, wide, capacity);
         if (written > 0) {
             return CopyCut(wide, written - 1, out, capacity);

@@ -2,7 +2,8 @@
 // after on the document sheet, in the order of its feature name table. The
 // portable list, for tools that tell what a PPD file gives the plug-in; the
 // feature name table on the Windows side holds the same keywords with their
-// item ids and display strings.
+// item ids and display strings, and checks when it is compiled that they are
+// these.
 #pragma once
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32_handles.h"
+#include "core/activation_context_api.h"
 #include "plugin_module.h"
 #include "res/resource_ids.h"
 
@@ -59,12 +59,13 @@ TEST_F(ManifestAndVersionTest, ActivationContextFromTheManifestRedirectsCommonCo
     request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
     request.lpSource = m_plugin.Path().c_str();
     request.lpResourceName = MAKEINTRESOURCEW(IDR_MANIFEST);
-    const UniqueActCtx context(CreateActCtxW(&request));
+    const ActCtxReleasePolicy release(FindReleaseActCtx());
+    const UniqueActCtx context(CreateActCtxW(&request), release);
     ASSERT_TRUE(context) << "error " << GetLastError();
 
     // The dependency resolved: while the context is active, loading the
     // common controls goes to the version 6 assembly.
-    UniqueActCtxActivation activation;
+    UniqueActCtxActivation activation(0, ActCtxDeactivationPolicy(FindDeactivateActCtx()));
     ASSERT_TRUE(ActivateActCtx(context.Get(), activation.Put()));
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof(data);
@@ -72,7 +73,8 @@ TEST_F(ManifestAndVersionTest, ActivationContextFromTheManifestRedirectsCommonCo
                                          ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                          L"comctl32.dll", &data))
         << "error " << GetLastError();
-    const UniqueActCtx found(data.hActCtx != nullptr ? data.hActCtx : INVALID_HANDLE_VALUE);
+    const UniqueActCtx found(data.hActCtx != nullptr ? data.hActCtx : INVALID_HANDLE_VALUE,
+                             release);
     EXPECT_EQ(found.Get(), context.Get()) << "redirected by another context";
 }
 

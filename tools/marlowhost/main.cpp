@@ -46,6 +46,45 @@ int Fail(int status, const std::wstring& message) {
     return status;
 }
 
+// Why the PPD file cannot be used, said before the spooler is asked to take
+// it; empty when it can be tried.
+std::wstring CheckPpdFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return missing ? L"the PPD file " + path + L" does not exist" : std::wstring();
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return L"the PPD file " + path + L" is a folder";
+    }
+    return std::wstring();
+}
+
+// The keywords of --installed are bytes of the PPD file, shown as they are.
+std::wstring ToWide(const std::string& bytes) {
+    std::wstring wide;
+    for (char c : bytes) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return wide;
+}
+
+// The first --installed pair whose feature, or whose option of that feature,
+// the PPD does not have, and what is missing; empty when the PPD has them all.
+std::wstring FindUnknownInstalledOption(const PrinterPpd& ppd, const HostOptions& options) {
+    for (const auto& [keyword, option] : options.installed) {
+        const std::wstring pair = L"--installed *" + ToWide(keyword) + L"=" + ToWide(option);
+        const PpdUiFeature* feature = ppd.FindFeature(keyword);
+        if (feature == nullptr) {
+            return pair + L": the PPD has no feature *" + ToWide(keyword);
+        }
+        if (feature->FindChoice(option) < 0) {
+            return pair + L": the feature *" + ToWide(keyword) + L" has no option " +
+                   ToWide(option);
+        }
+    }
+    return std::wstring();
+}
+
 // The printer sheet shows the installed options the printer reports.
 void ShowInstalledOptions(HostSheet& sheet, const PrinterPpd& ppd, const HostOptions& options) {
     for (const auto& installed : options.installed) {
@@ -101,6 +140,10 @@ int RunSheet(const HostOptions& options, const std::wstring& dllPath, const std:
     PluginSession session(dllPath, kPrinterName, ppdPath);
     if (!session.IsReady()) {
         return Fail(2, session.Problem());
+    }
+    const std::wstring unknownOption = FindUnknownInstalledOption(session.Ppd(), options);
+    if (!unknownOption.empty()) {
+        return Fail(2, unknownOption);
     }
     std::unique_ptr<HostSheet> sheet = MakeSheet(session, options);
     const HRESULT commonUIProp = session.RunCommonUIProp(*sheet);
@@ -165,6 +208,10 @@ int RunHost(const HostOptions& options) {
     }
     if (options.frameReport) {
         return ReportPluginFrame(stdout, library);
+    }
+    const std::wstring ppdProblem = CheckPpdFile(ppdPath);
+    if (!ppdProblem.empty()) {
+        return Fail(2, ppdProblem);
     }
     if (!options.scriptError.empty()) {
         return Fail(1, options.scriptError);

@@ -1,6 +1,7 @@
 #include "sheet_script.h"
 
 #include "control_lookup.h"
+#include "picture_name.h"
 
 #include "host/compstui_sheet.h"
 #include "host/keystrokes.h"
@@ -42,21 +43,6 @@ bool IsPictureName(const std::wstring& name) {
         if (!allowed) return false;
     }
     return true;
-}
-
-// "Extended Settings" -> "extended-settings"; titles in other scripts give
-// nothing, and the page's number alone names its picture.
-std::wstring MakePictureSlug(const std::wstring& title) {
-    std::wstring slug;
-    for (wchar_t c : ToLower(title)) {
-        if ((c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9')) {
-            slug.push_back(c);
-        } else if (!slug.empty() && slug.back() != L'-') {
-            slug.push_back(L'-');
-        }
-    }
-    while (!slug.empty() && slug.back() == L'-') slug.pop_back();
-    return slug;
 }
 
 std::wstring JoinWords(const std::vector<std::wstring>& words) {

@@ -2,6 +2,7 @@
 
 #include "core/resource_string.h"
 #include "devmode/private_devmode.h"
+#include "pages/dialog_controls.h"
 #include "res/resource_ids.h"
 
 #include <cstddef>
@@ -10,19 +11,21 @@
 namespace marlow {
 namespace {
 
-// A text field: its control, where it is kept in the private section, and
-// how many characters may be typed (and are read on save).
+// A text field: its control and where it is kept in the private section.
+// As many characters may be typed (and are read on save) as the section's
+// field holds besides its terminator.
 struct TextField {
     int id;
     PrivateDevmodeText text;
-    int limit;
+
+    constexpr int Limit() const { return static_cast<int>(text.units) - 1; }
 };
 
-constexpr TextField kAccessUserName = {IDC_ACCESS_USER_NAME, ACCESS_USER_NAME_TEXT, 14};
-constexpr TextField kAccessPassword = {IDC_ACCESS_PASSWORD, ACCESS_PASSWORD_TEXT, 20};
-constexpr TextField kJobUserName = {IDC_JOB_USER_NAME, JOB_USER_NAME_TEXT, 14};
-constexpr TextField kJobPassword = {IDC_JOB_PASSWORD, JOB_PASSWORD_TEXT, 4};
-constexpr TextField kJobName = {IDC_JOB_NAME, JOB_NAME_TEXT, 14};
+constexpr TextField kAccessUserName = {IDC_ACCESS_USER_NAME, ACCESS_USER_NAME_TEXT};
+constexpr TextField kAccessPassword = {IDC_ACCESS_PASSWORD, ACCESS_PASSWORD_TEXT};
+constexpr TextField kJobUserName = {IDC_JOB_USER_NAME, JOB_USER_NAME_TEXT};
+constexpr TextField kJobPassword = {IDC_JOB_PASSWORD, JOB_PASSWORD_TEXT};
+constexpr TextField kJobName = {IDC_JOB_NAME, JOB_NAME_TEXT};
 
 // In the order the limits are set.
 constexpr TextField kTextFields[] = {kAccessUserName, kAccessPassword, kJobUserName, kJobPassword,
@@ -67,16 +70,6 @@ HWND FindControl(HWND hDlg, int id) {
     return nullptr;
 }
 
-bool IsChecked(HWND hDlg, int id) { return IsDlgButtonChecked(hDlg, id) == BST_CHECKED; }
-
-void SetChecked(HWND hDlg, int id, bool checked) {
-    CheckDlgButton(hDlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void EnableControl(HWND hDlg, int id, bool enable) {
-    EnableWindow(GetDlgItem(hDlg, id), enable ? TRUE : FALSE);
-}
-
 void LoadTextField(HWND hDlg, const void* pDevmode, const TextField& field) {
     char16_t stored[kTextUnits] = {};
     const std::size_t length = ReadPrivateDevmodeText(pDevmode, field.text, stored);
@@ -89,7 +82,7 @@ void LoadTextField(HWND hDlg, const void* pDevmode, const TextField& field) {
 
 void SaveTextField(HWND hDlg, void* pDevmode, const TextField& field) {
     WCHAR text[kTextUnits] = {};
-    const UINT length = GetDlgItemTextW(hDlg, field.id, text, field.limit + 1);
+    const UINT length = GetDlgItemTextW(hDlg, field.id, text, field.Limit() + 1);
     char16_t units[kTextUnits] = {};
     for (UINT i = 0; i < length; ++i) {
         units[i] = static_cast<char16_t>(text[i]);
@@ -137,7 +130,7 @@ void SetJobSettingsTexts(HWND hDlg, const OEMCUIPPARAM* pOemCuiParam) {
 
 void LimitJobSettingsText(HWND hDlg) {
     for (const TextField& field : kTextFields) {
-        SendDlgItemMessageW(hDlg, field.id, EM_LIMITTEXT, static_cast<WPARAM>(field.limit), 0);
+        SendDlgItemMessageW(hDlg, field.id, EM_LIMITTEXT, static_cast<WPARAM>(field.Limit()), 0);
     }
 }
 
@@ -146,14 +139,14 @@ void LoadJobSettings(HWND hDlg, const void* pDevmode) {
         return;
     }
     for (int id : {IDC_RESERVE_JOB, IDC_REPRINT_JOB, IDC_VERIFY_JOB, IDC_CONFIDENTIAL_JOB}) {
-        SetChecked(hDlg, id, false);
+        CheckControl(hDlg, id, false);
     }
     const int kindButton = FindJobKindButton(
         ReadPrivateDevmodeU32(pDevmode, offsetof(PrivateDevmode, dwReserveJobType)));
-    SetChecked(hDlg, IDC_RESERVE_JOB, kindButton != 0);
-    SetChecked(hDlg, kindButton != 0 ? kindButton : IDC_VERIFY_JOB, true);
-    SetChecked(hDlg, IDC_SAVE_ACCESS_CONTROL,
-               ReadPrivateDevmodeU8(pDevmode, offsetof(PrivateDevmode, bSaveAccessControl)) != 0);
+    CheckControl(hDlg, IDC_RESERVE_JOB, kindButton != 0);
+    CheckControl(hDlg, kindButton != 0 ? kindButton : IDC_VERIFY_JOB, true);
+    CheckControl(hDlg, IDC_SAVE_ACCESS_CONTROL,
+                 ReadPrivateDevmodeU8(pDevmode, offsetof(PrivateDevmode, bSaveAccessControl)) != 0);
     for (const TextField& field : {kJobUserName, kJobPassword, kJobName, kAccessUserName, kAccessPassword}) {
         LoadTextField(hDlg, pDevmode, field);
     }

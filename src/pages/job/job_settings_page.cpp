@@ -1,6 +1,7 @@
 #include "pages/job/job_settings_page.h"
 
 #include "core/boundary_guard.h"
+#include "pages/dialog_controls.h"
 #include "pages/job/job_settings_controls.h"
 #include "pages/job/job_settings_validation.h"
 #include "pages/job/typed_character_filters.h"
@@ -9,11 +10,6 @@
 
 namespace marlow {
 namespace {
-
-// PSM_CHANGED or PSM_UNCHANGED to the sheet, for this page.
-void SendChangeNotice(HWND hDlg, UINT message) {
-    SendMessageW(GetParent(hDlg), message, reinterpret_cast<WPARAM>(hDlg), 0);
-}
 
 INT_PTR InitJobSettingsPage(HWND hDlg, LPARAM lParam) {
     const PluginContext* context = KeepPageContext(hDlg, lParam);
@@ -55,8 +51,7 @@ INT_PTR HandleJobSettingsCommand(HWND hDlg, int id, UINT notification) {
 // the page is fine); incomplete input keeps the page.
 INT_PTR LeaveJobSettingsPage(HWND hDlg, const PluginContext& context) {
     if (!ValidateJobSettings(hDlg, context)) {
-        SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
-        return TRUE;
+        return AnswerNotification(hDlg, PSNRET_INVALID_NOCHANGEPAGE);
     }
     if (context.pfnComPropSheet != nullptr) {
         static_cast<void>(context.pfnComPropSheet(context.hComPropSheet, CPSFUNC_SET_RESULT,

@@ -1,20 +1,25 @@
 #include "pages/job/job_settings_validation.h"
 
 #include "core/resource_string.h"
+#include "devmode/private_devmode.h"
+#include "pages/dialog_controls.h"
 #include "res/resource_ids.h"
+
+#include <cstddef>
 
 namespace marlow {
 namespace {
 
-constexpr int kNameLimit = 14;
+// A name's field in the private section, terminator included.
+constexpr std::size_t kNameUnits = JOB_NAME_UNITS;
+static_assert(JOB_USER_NAME_UNITS == kNameUnits && JOB_PASSWORD_UNITS <= kNameUnits,
+              "the job's names and password are read into the same room");
 
 // Whether the field holds text, read as far as a name is read.
 bool HasText(HWND hDlg, int id) {
-    WCHAR text[kNameLimit + 1] = {};
-    return GetDlgItemTextW(hDlg, id, text, kNameLimit + 1) > 0;
+    WCHAR text[kNameUnits] = {};
+    return GetDlgItemTextW(hDlg, id, text, static_cast<int>(kNameUnits)) > 0;
 }
-
-bool IsChecked(HWND hDlg, int id) { return IsDlgButtonChecked(hDlg, id) == BST_CHECKED; }
 
 // The message due for the input, or 0 when it is complete.
 UINT FindMissingInputMessage(HWND hDlg) {

@@ -1,6 +1,7 @@
 #include "pages/layout/layout_commands.h"
 
 #include "core/host_items.h"
+#include "pages/dialog_controls.h"
 #include "pages/layout/layout_controls.h"
 #include "pages/layout/layout_item_access.h"
 #include "pages/layout/layout_lists.h"
@@ -23,14 +24,12 @@ void UpdateHostItem(const PluginContext& context, OPTITEM& item) {
     }
 }
 
-void AnnounceChange(HWND hDlg) { SendMessageW(GetParent(hDlg), PSM_CHANGED, reinterpret_cast<WPARAM>(hDlg), 0); }
+void AnnounceChange(HWND hDlg) { SendChangeNotice(hDlg, PSM_CHANGED); }
 
 void AnnounceChangeAndRepaint(HWND hDlg) {
     AnnounceChange(hDlg);
     InvalidateRect(hDlg, nullptr, TRUE);
 }
-
-bool IsChecked(HWND hDlg, int id) { return IsDlgButtonChecked(hDlg, id) == BST_CHECKED; }
 
 // Pages per sheet rather than booklet: the arrangement instead of the
 // binding edge (newer build, full set).
@@ -199,6 +198,15 @@ INT_PTR HandleLayoutCommand(HWND hDlg, const PluginContext& context, int id, UIN
     return FALSE;
 }
 
+// One of two places that tell the host about the layout items the page
+// changed. Here, when the page is left or the sheet applies, orientation and
+// two-sided only, so that the host has them while the sheet is still open;
+// the item callback then reports, when the sheet applies, every changed
+// layout item the build reports - these two again included - and writes the
+// public duplex mode. The host is thus told of orientation and two-sided
+// twice on an apply. The page keeps no earlier selection (it writes Sel at
+// once) and passes 0 as the previous one; the callback passes the item's
+// current Sel. Both skip a current choice that a constraint rules out.
 void PushLayoutItems(const PluginContext& context) noexcept {
     for (OPTITEM& item : GetHostItems(*context.pOemCuiParam)) {
         const bool pushable = item.DMPubID == DMPUB_ORIENTATION || item.DMPubID == DMPUB_DUPLEX;

@@ -1,6 +1,7 @@
 #include "pages/layout/layout_controls.h"
 
 #include "core/resource_string.h"
+#include "pages/dialog_controls.h"
 #include "pages/layout/layout_item_access.h"
 #include "pages/layout/layout_lists.h"
 #include "res/resource_ids.h"
@@ -186,14 +187,6 @@ void SyncItem(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool fu
 }
 
 }  // namespace
-
-void EnableControl(HWND hDlg, int id, bool enable) noexcept {
-    EnableWindow(GetDlgItem(hDlg, id), enable ? TRUE : FALSE);
-}
-
-void CheckControl(HWND hDlg, int id, bool check) noexcept {
-    CheckDlgButton(hDlg, id, check ? BST_CHECKED : BST_UNCHECKED);
-}
 
 void SetLayoutLabels(HWND hDlg, const OEMCUIPPARAM& param) noexcept {
     const std::size_t labels = kNewerPlatformGeneration ? std::size(kLabels) : kLabelsOfOlderBuild;

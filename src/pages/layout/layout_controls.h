@@ -29,8 +29,4 @@ void SyncLayoutControls(HWND hDlg, const OEMCUIPPARAM& param) noexcept;
 // orientation when landscape is set.
 void FillDuplexList(HWND hDlg, const OEMCUIPPARAM& param, const OPTITEM& item, bool landscape) noexcept;
 
-// Small helpers the commands share.
-void EnableControl(HWND hDlg, int id, bool enable) noexcept;
-void CheckControl(HWND hDlg, int id, bool check) noexcept;
-
 }  // namespace marlow

@@ -1,6 +1,7 @@
 #include "pages/layout/layout_page.h"
 
 #include "core/boundary_guard.h"
+#include "pages/dialog_controls.h"
 #include "pages/layout/common_controls_api.h"
 #include "pages/layout/layout_commands.h"
 #include "pages/layout/layout_controls.h"
@@ -37,9 +38,11 @@ void DestroyLayoutImageList(HWND hDlg) {
     const UniqueImageList images(static_cast<HIMAGELIST>(RemovePropW(hDlg, kImageListProperty)));
 }
 
-INT_PTR HandleLayoutNotify(const PluginContext& context, const NMHDR* header) {
+// Answered as the Extended Settings page answers: leaving and applying
+// always succeed here (the page holds no input that could be incomplete).
+INT_PTR HandleLayoutNotify(HWND hDlg, const PluginContext& context, const NMHDR* header) {
     if (header == nullptr) {
-        return TRUE;
+        return FALSE;
     }
     switch (header->code) {
     case PSN_RESET:
@@ -47,9 +50,9 @@ INT_PTR HandleLayoutNotify(const PluginContext& context, const NMHDR* header) {
     case PSN_KILLACTIVE:
     case PSN_APPLY:
         PushLayoutItems(context);
-        return TRUE;
+        return AnswerNotification(hDlg, PSNRET_NOERROR);
     default:
-        return TRUE;
+        return TRUE;  // no answer of its own
     }
 }
 
@@ -75,7 +78,7 @@ INT_PTR HandleLayoutMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         return HandleLayoutCommand(hDlg, *context, LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
-        return HandleLayoutNotify(*context, reinterpret_cast<const NMHDR*>(lParam));
+        return HandleLayoutNotify(hDlg, *context, reinterpret_cast<const NMHDR*>(lParam));
     case WM_PAINT:
         PaintLayoutPreview(hDlg, *context->pOemCuiParam);
         return FALSE;

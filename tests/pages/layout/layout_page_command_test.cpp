@@ -189,14 +189,24 @@ TEST_F(LayoutPage, AListWhoseItemIsAbsentChangesNothing) {
 
 TEST_F(LayoutPage, TheProcedureAnswersEachMessage) {
     Open();
-    const std::pair<UINT, INT_PTR> answers[] = {
-        {PSN_RESET, FALSE}, {PSN_KILLACTIVE, TRUE}, {PSN_APPLY, TRUE}, {PSN_SETACTIVE, TRUE}};
-    for (const auto& [code, expected] : answers) {
-        const host::PageAnswer answer = host::NotifyPageDirectly(page, code);
-        EXPECT_EQ(expected, answer.returned) << "notification " << static_cast<int>(code);
-        EXPECT_EQ(-12345, answer.msgResult) << "no message result is set";
+    // Leaving and applying are answered as on the Extended Settings page;
+    // other notifications leave the message result as it was.
+    struct Answer {
+        UINT code;
+        INT_PTR returned;
+        LONG_PTR msgResult;
+    };
+    const Answer answers[] = {{PSN_RESET, FALSE, -12345},
+                              {PSN_KILLACTIVE, TRUE, PSNRET_NOERROR},
+                              {PSN_APPLY, TRUE, PSNRET_NOERROR},
+                              {PSN_SETACTIVE, TRUE, -12345}};
+    for (const Answer& expected : answers) {
+        const host::PageAnswer answer = host::NotifyPageDirectly(page, expected.code);
+        EXPECT_EQ(expected.returned, answer.returned) << "notification " << int(expected.code);
+        EXPECT_EQ(expected.msgResult, answer.msgResult) << "notification " << int(expected.code);
     }
     const auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrW(page, DWLP_DLGPROC));
+    EXPECT_EQ(FALSE, proc(page, WM_NOTIFY, 0, 0)) << "a notification without its record";
     EXPECT_EQ(TRUE, proc(page, WM_COMMAND, MAKEWPARAM(IDC_PAGE_FORMAT_GROUP, BN_CLICKED), 0));
     EXPECT_EQ(FALSE, proc(page, WM_COMMAND, MAKEWPARAM(IDC_ORIENTATION, CBN_DROPDOWN), 0));
     EXPECT_TRUE(Sheet().Messages().empty());
