@@ -31,8 +31,12 @@ run_pass() {
     args+=(-L wine)
     # No Layout page on the legacy platforms: the marlowhost tests that walk
     # through it stay out of these passes (marlowhost_legacy_sheet runs the
-    # legacy sheet in every pass).
-    case $version in winxpsp2|win2k) args+=(-LE layout-page) ;; esac
+    # legacy sheet in every pass). The pages at other DPI (label dpi) run in
+    # the first pass only.
+    case $version in
+      winxpsp2|win2k) args+=(-LE 'layout-page|dpi') ;;
+      *) args+=(-LE dpi) ;;
+    esac
   fi
   echo "=== test ${name}"
   if ! MARLOW_WINE_VERSION=$version ctest "${args[@]}" -j "$jobs"; then
