@@ -61,28 +61,47 @@ int SkipToTokenStart(PpdByteSource& source) {
     }
 }
 
-// Takes the token's characters from length on until one of the run ends
-// kEnds or the input ends; the character that ends it, and the one that
-// finds the buffer full, are consumed and not stored. Only the first
-// storeUnits characters go into the buffer; the length counts them all.
-// kWithinLine: every line feed ends the token.
-template <unsigned char kEnds, bool kWithinLine>
-std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           std::int32_t storeUnits) {
-    const auto step = [&](int c) {
-        if (EndsPpdRun(c, kEnds) || length == kMaxTokenLength) {
-            return false;
-        }
-        if (length < storeUnits) {
-            buffer[length] = static_cast<char16_t>(c);
-        }
-        ++length;
-        return true;
-    };
+// Takes characters with the source's loop for kWithinLine (every line feed
+// ends the run) or for any run.
+template <bool kWithinLine, typename Step>
+void TakeRun(PpdByteSource& source, Step&& step) {
     if (kWithinLine) {
         source.TakeWithinLine(step);
     } else {
         source.TakeWhile(step);
+    }
+}
+
+// Takes the token's characters from length on until one of the run ends
+// kEnds or the input ends; the character that ends it, and the one that
+// finds the buffer full, are consumed and not stored. Only the first
+// storeUnits characters (at most kMaxTokenLength) go into the buffer; the
+// length counts them all. kWithinLine: every line feed ends the token.
+template <unsigned char kEnds, bool kWithinLine>
+std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
+                           std::int32_t storeUnits) {
+    // Stored while there is room: the one test of the length is whether
+    // the room is used up.
+    bool bEnded = false;
+    if (length < storeUnits) {
+        TakeRun<kWithinLine>(source, [&](int c) {
+            if (EndsPpdRun(c, kEnds)) {
+                bEnded = true;
+                return false;
+            }
+            buffer[length++] = static_cast<char16_t>(c);
+            return length < storeUnits;
+        });
+    }
+    // Then only counted, up to the end of the token or of the buffer.
+    if (!bEnded) {
+        TakeRun<kWithinLine>(source, [&](int c) {
+            if (EndsPpdRun(c, kEnds) || length == kMaxTokenLength) {
+                return false;
+            }
+            ++length;
+            return true;
+        });
     }
     return length;
 }
