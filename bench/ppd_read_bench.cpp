@@ -7,11 +7,9 @@
 #include <string>
 
 #include "large_ppd_generator.h"
-#include "ppd/ppd_byte_source.h"
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
 #include "ppd/ppd_reader.h"
-#include "ppd/ppd_token.h"
 
 namespace marlow {
 namespace bench {
@@ -74,19 +72,17 @@ void ReadModel(benchmark::State& state, const std::string& path) {
 
 // The reading alone, without the evaluation at its end.
 void ReadStatements(benchmark::State& state, const std::string& path) {
-    std::unique_ptr<char16_t[]> buffer(new char16_t[kPpdTokenBufferUnits]);
+    PpdReadSettings settings;
+    settings.evaluation = PpdEvaluation::kNone;
     for (auto _ : state) {
         const UniqueCFile file(std::fopen(path.c_str(), "r"));
         if (!file) {
             state.SkipWithError("cannot open");
             return;
         }
-        PpdModel model;
-        PpdModelBuilder builder(model);
-        PpdByteSource source(ReadPpdFileByte, file.Get());
-        PpdReadReport report;
-        ReadPpdStatements(builder, source, buffer.get(), report);
-        benchmark::DoNotOptimize(model.GetFeatureCount());
+        std::unique_ptr<PpdModel> model =
+            ReadPpdModel(ReadPpdFileByte, file.Get(), settings, nullptr);
+        benchmark::DoNotOptimize(model->GetFeatureCount());
     }
     state.SetBytesProcessed(state.iterations() * FileSize(path));
 }

@@ -1,9 +1,12 @@
 // Reading and evaluating real printers' PPD files, each measured side by
 // side with its reference in one run: reading (the statements only, through
-// fgetc) next to a bare fgetc loop over the same file, and the indexed
-// constraint evaluation next to the plain walk. Also checks on every file
-// that both evaluations give the same marks, after reading and after each
-// installed option changes; a difference fails the run.
+// fgetc) and the whole model (reading, index, one evaluation) next to a bare
+// fgetc loop over the same file and next to CUPS's ppdOpenFile and ppdClose
+// on it, and the indexed constraint evaluation next to the plain walk. Also
+// checks on every file that both evaluations give the same marks, after
+// reading and after each installed option changes; a difference fails the
+// run. Without libcups at configure time the CUPS column is left out, and
+// the output says so.
 //
 //   ppd_real_bench [--repeats N] [--quiet] PATH...
 //
@@ -24,7 +27,10 @@
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
 #include "ppd/ppd_reader.h"
-#include "ppd/ppd_token.h"
+
+#if MARLOW_HAVE_CUPS
+#include <cups/ppd.h>
+#endif
 
 namespace marlow {
 namespace bench {
@@ -44,14 +50,18 @@ struct FileFigures {
     int nOptions = 0;
     int nInstallables = 0;
     double floorSeconds = 0;  // the bare fgetc loop
-    double readSeconds = 0;   // ReadPpdStatements through fgetc
+    double readSeconds = 0;   // the statements only, through fgetc
     double indexSeconds = 0;  // IndexConstraints
     double modelSeconds = 0;  // ReadPpdModel: buffer, reading, index, one evaluation
+    double cupsSeconds = 0;   // ppdOpenFile and ppdClose
+    bool bCupsOpened = true;
     double indexedSeconds = 0;
     double walkedSeconds = 0;
     bool bSameMarks = true;
 
     double ReadRatio() const { return readSeconds / floorSeconds; }
+    double ModelRatio() const { return modelSeconds / floorSeconds; }
+    double CupsRatio() const { return cupsSeconds / modelSeconds; }
     double EvaluationRatio() const { return walkedSeconds / indexedSeconds; }
 };
 
@@ -67,16 +77,11 @@ long long SumBytesByFgetc(const std::string& path) {
 }
 
 // Reads the statements only, the way the plug-in reads them.
-std::unique_ptr<PpdModel> ReadStatements(const std::string& path, char16_t* tokenBuffer) {
-    std::unique_ptr<PpdModel> model(new PpdModel);
+std::unique_ptr<PpdModel> ReadStatements(const std::string& path) {
     UniqueCFile file(std::fopen(path.c_str(), "r"));
-    if (file) {
-        PpdByteSource source(ReadPpdFileByte, file.Get());
-        PpdModelBuilder builder(*model);
-        PpdReadReport report;
-        ReadPpdStatements(builder, source, tokenBuffer, report);
-    }
-    return model;
+    PpdReadSettings settings;
+    settings.evaluation = PpdEvaluation::kNone;
+    return ReadPpdModel(ReadPpdFileByte, file.Get(), settings, nullptr);
 }
 
 // The whole construction, as the plug-in's first sheet does it.
@@ -85,13 +90,52 @@ std::unique_ptr<PpdModel> ReadModel(const std::string& path) {
     return ReadPpdModel(ReadPpdFileByte, file.Get());
 }
 
-// The fastest of the repeats for each, the three measured in turn.
-void MeasureReading(FileFigures& figures, int repeats, char16_t* tokenBuffer) {
+#if MARLOW_HAVE_CUPS
+constexpr bool kWithCups = true;
+
+// CUPS's own reading of the file into its model, and its release.
+bool OpenWithCups(const std::string& path) {
+    ppd_file_t* ppd = ppdOpenFile(path.c_str());
+    if (ppd == nullptr) {
+        return false;
+    }
+    ppdClose(ppd);
+    return true;
+}
+#else
+constexpr bool kWithCups = false;
+
+bool OpenWithCups(const std::string&) { return false; }
+#endif
+
+// The threads of this process, where the system lists them (-1 elsewhere).
+// The C library may take fgetc's lock only once a process has a second
+// thread, and that lock can cost far more than the rest of the call: the
+// floor is then another floor. Every figure of one run must have been
+// measured under the same condition.
+int CountThreads() {
+    std::error_code error;
+    int count = 0;
+    for (std::filesystem::directory_iterator it("/proc/self/task", error), end;
+         !error && it != end; it.increment(error)) {
+        ++count;
+    }
+    return error || count == 0 ? -1 : count;
+}
+
+// The fastest of the repeats for each, all measured in turn.
+void MeasureReading(FileFigures& figures, int repeats) {
     volatile long long sink = 0;
     figures.floorSeconds = 1e30;
     figures.readSeconds = 1e30;
     figures.modelSeconds = 1e30;
+    figures.cupsSeconds = 1e30;
     for (int r = 0; r < repeats; ++r) {
+        if (kWithCups) {
+            const Clock::time_point cupsStart = Clock::now();
+            figures.bCupsOpened = OpenWithCups(figures.path) && figures.bCupsOpened;
+            figures.cupsSeconds = std::min(figures.cupsSeconds, SecondsSince(cupsStart));
+        }
         Clock::time_point modelStart = Clock::now();
         std::unique_ptr<PpdModel> whole = ReadModel(figures.path);
         figures.modelSeconds = std::min(figures.modelSeconds, SecondsSince(modelStart));
@@ -101,7 +145,7 @@ void MeasureReading(FileFigures& figures, int repeats, char16_t* tokenBuffer) {
         sink = sink + SumBytesByFgetc(figures.path);
         figures.floorSeconds = std::min(figures.floorSeconds, SecondsSince(start));
         start = Clock::now();
-        std::unique_ptr<PpdModel> model = ReadStatements(figures.path, tokenBuffer);
+        std::unique_ptr<PpdModel> model = ReadStatements(figures.path);
         figures.readSeconds = std::min(figures.readSeconds, SecondsSince(start));
         sink = sink + model->GetFeatureCount();
     }
@@ -163,12 +207,12 @@ bool CompareEvaluations(PpdModel& indexed, PpdModel& walked) {
     return bSame;
 }
 
-void MeasureEvaluation(FileFigures& figures, char16_t* tokenBuffer) {
-    std::unique_ptr<PpdModel> indexed = ReadStatements(figures.path, tokenBuffer);
+void MeasureEvaluation(FileFigures& figures) {
+    std::unique_ptr<PpdModel> indexed = ReadStatements(figures.path);
     const Clock::time_point start = Clock::now();
     const bool bIndexed = indexed->IndexConstraints();
     figures.indexSeconds = SecondsSince(start);
-    std::unique_ptr<PpdModel> walked = ReadStatements(figures.path, tokenBuffer);
+    std::unique_ptr<PpdModel> walked = ReadStatements(figures.path);
     figures.bSameMarks = bIndexed && CompareEvaluations(*indexed, *walked);
 
     figures.nFeatures = indexed->GetFeatureCount();
@@ -205,19 +249,37 @@ void CollectPaths(const char* argument, std::vector<std::string>& paths) {
 double Milliseconds(double seconds) { return seconds * 1e3; }
 double Microseconds(double seconds) { return seconds * 1e6; }
 
+// The CUPS columns, or blanks of their width without CUPS.
+void PrintCupsFigures(const FileFigures& f) {
+    if (!kWithCups) {
+        return;
+    }
+    if (!f.bCupsOpened) {
+        std::printf(" %9s %6s", "refused", "-");
+        return;
+    }
+    std::printf(" %9.3f %6.2f", Milliseconds(f.cupsSeconds), f.CupsRatio());
+}
+
 void PrintFileLine(const FileFigures& f) {
-    std::printf("%8.1f %6d %9.3f %9.3f %6.2f %8.3f %9.3f %10.1f %11.1f %8.1f%s  %s\n",
-                static_cast<double>(f.nBytes) / 1024.0, f.nConstraints,
-                Milliseconds(f.floorSeconds), Milliseconds(f.readSeconds), f.ReadRatio(),
-                Milliseconds(f.indexSeconds), Milliseconds(f.modelSeconds),
+    std::printf("%8.1f %6d %9.3f %9.3f %6.2f %9.3f %6.2f", static_cast<double>(f.nBytes) / 1024.0,
+                f.nConstraints, Milliseconds(f.floorSeconds), Milliseconds(f.readSeconds),
+                f.ReadRatio(), Milliseconds(f.modelSeconds), f.ModelRatio());
+    PrintCupsFigures(f);
+    std::printf(" %8.3f %10.1f %11.1f %8.1f%s  %s\n", Milliseconds(f.indexSeconds),
                 Microseconds(f.indexedSeconds), Microseconds(f.walkedSeconds), f.EvaluationRatio(),
                 f.bSameMarks ? "" : "  MARKS DIFFER", f.path.c_str());
 }
 
+// The ratios are to the fgetc floor, except "/model": CUPS's time over the
+// whole model's.
 void PrintHeader() {
-    std::printf("%8s %6s %9s %9s %6s %8s %9s %10s %11s %8s  %s\n", "KB", "constr", "fgetc ms",
-                "read ms", "ratio", "index ms", "model ms", "indexed us", "walk us", "speedup",
-                "file");
+    std::printf("%8s %6s %9s %9s %6s %9s %6s", "KB", "constr", "fgetc ms", "read ms", "ratio",
+                "model ms", "ratio");
+    if (kWithCups) {
+        std::printf(" %9s %6s", "CUPS ms", "/model");
+    }
+    std::printf(" %8s %10s %11s %8s  %s\n", "index ms", "indexed us", "walk us", "speedup", "file");
 }
 
 template <typename Key>
@@ -230,9 +292,20 @@ const FileFigures& MedianBy(std::vector<FileFigures>& files, Key key) {
 void PrintSummary(std::vector<FileFigures> files) {
     double floorTotal = 0, readTotal = 0, indexTotal = 0, indexedTotal = 0, walkedTotal = 0;
     double modelTotal = 0;
+    double cupsTotal = 0;
+    double cupsModelTotal = 0;  // the whole model's time on the files CUPS opened
+    double cupsFloorTotal = 0;
+    int refused = 0;
     long long bytes = 0;
     int differing = 0;
     for (const FileFigures& f : files) {
+        if (f.bCupsOpened) {
+            cupsTotal += f.cupsSeconds;
+            cupsModelTotal += f.modelSeconds;
+            cupsFloorTotal += f.floorSeconds;
+        } else {
+            ++refused;
+        }
         floorTotal += f.floorSeconds;
         readTotal += f.readSeconds;
         indexTotal += f.indexSeconds;
@@ -246,8 +319,18 @@ void PrintSummary(std::vector<FileFigures> files) {
                 static_cast<double>(bytes) / 1e6, differing);
     std::printf("total reading %.1f ms, fgetc floor %.1f ms: ratio %.2f\n", Milliseconds(readTotal),
                 Milliseconds(floorTotal), readTotal / floorTotal);
-    std::printf("total index building %.1f ms; whole construction %.1f ms\n",
-                Milliseconds(indexTotal), Milliseconds(modelTotal));
+    std::printf("total whole model (reading, index, one evaluation) %.1f ms: ratio %.2f\n",
+                Milliseconds(modelTotal), modelTotal / floorTotal);
+    if (kWithCups) {
+        std::printf(
+            "total CUPS ppdOpenFile and ppdClose %.1f ms on the %zu files it opened (%d refused): "
+            "ratio to the floor %.2f, CUPS / whole model %.2f\n",
+            Milliseconds(cupsTotal), files.size() - static_cast<std::size_t>(refused), refused,
+            cupsTotal / cupsFloorTotal, cupsTotal / cupsModelTotal);
+    } else {
+        std::printf("CUPS not measured: libcups was not found when the benchmark was configured\n");
+    }
+    std::printf("total index building %.1f ms\n", Milliseconds(indexTotal));
     std::printf("total evaluation indexed %.1f ms, plain walk %.1f ms: speedup %.0f\n",
                 Milliseconds(indexedTotal), Milliseconds(walkedTotal), walkedTotal / indexedTotal);
 
@@ -264,6 +347,13 @@ void PrintSummary(std::vector<FileFigures> files) {
     std::printf(
         "reading ratio per file: median %.2f, 90th percentile %.2f, 99th %.2f; %zu files over 2\n",
         percentile(0.5), percentile(0.9), percentile(0.99), overTwice);
+    ratios.clear();
+    for (const FileFigures& f : files) {
+        ratios.push_back(f.ModelRatio());
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("whole model ratio per file: median %.2f, 90th percentile %.2f, 99th %.2f\n",
+                percentile(0.5), percentile(0.9), percentile(0.99));
     PrintHeader();
     std::printf("median file by reading ratio:\n");
     PrintFileLine(MedianBy(files, [](const FileFigures& f) { return f.ReadRatio(); }));
@@ -304,7 +394,7 @@ int Run(int argc, char** argv) {
         return 2;
     }
     std::sort(paths.begin(), paths.end());
-    std::unique_ptr<char16_t[]> tokenBuffer(new char16_t[kPpdTokenBufferUnits]);
+    const int threadsBefore = CountThreads();
     std::vector<FileFigures> files;
     if (!bQuiet) {
         PrintHeader();
@@ -318,8 +408,8 @@ int Run(int argc, char** argv) {
             std::fprintf(stderr, "ppd_real_bench: cannot read %s\n", path.c_str());
             continue;
         }
-        MeasureReading(figures, repeats, tokenBuffer.get());
-        MeasureEvaluation(figures, tokenBuffer.get());
+        MeasureReading(figures, repeats);
+        MeasureEvaluation(figures);
         if (!bQuiet || !figures.bSameMarks) {
             PrintFileLine(figures);
         }
@@ -329,6 +419,17 @@ int Run(int argc, char** argv) {
         return 2;
     }
     PrintSummary(files);
+    const int threadsAfter = CountThreads();
+    if (threadsBefore < 0) {
+        std::printf("threads of the process: not known here\n");
+    } else if (threadsBefore == 1 && threadsAfter == 1) {
+        std::printf("one thread throughout: the C library's fgetc may skip its lock, for the floor "
+                    "and the reader alike\n");
+    } else {
+        std::printf("%d threads at the start, %d at the end: fgetc may have changed its locking "
+                    "during the run, the figures are not comparable\n",
+                    threadsBefore, threadsAfter);
+    }
     for (const FileFigures& f : files) {
         if (!f.bSameMarks) {
             return 1;

@@ -10,7 +10,6 @@
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
 #include "ppd/ppd_reader.h"
-#include "ppd/ppd_token.h"
 
 namespace {
 
@@ -64,16 +63,10 @@ void CheckModel(const marlow::PpdModel& model) {
 
 // The same input read without the index: evaluations walk the constraints.
 std::unique_ptr<marlow::PpdModel> ReadWithoutIndex(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<char16_t[]> tokenBuffer(
-        new char16_t[marlow::kPpdTokenBufferUnits]);
     marlow::PpdMemoryInput input{data, size, 0};
-    std::unique_ptr<marlow::PpdModel> model(new marlow::PpdModel);
-    marlow::PpdByteSource source(marlow::ReadPpdMemoryByte, &input);
-    marlow::PpdModelBuilder builder(*model);
-    marlow::PpdReadReport report;
-    marlow::ReadPpdStatements(builder, source, tokenBuffer.get(), report);
-    model->EvaluateConstraintsByWalk();
-    return model;
+    marlow::PpdReadSettings settings;
+    settings.evaluation = marlow::PpdEvaluation::kWalked;
+    return marlow::ReadPpdModel(marlow::ReadPpdMemoryByte, &input, settings, nullptr);
 }
 
 void RequireSameMarks(const marlow::PpdModel& indexed, const marlow::PpdModel& walked) {

@@ -12,8 +12,9 @@ packages=(
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
   wine wine64 wine32:i386
   xvfb xauth
-  fonts-ipafont-gothic fonts-wine
+  fonts-ipafont-gothic
   googletest libbenchmark-dev
+  libcups2-dev  # CUPS, the peer that ppd_real_bench measures beside the reader
   clang libclang-rt-14-dev llvm
   python3
 )

@@ -31,11 +31,11 @@ run_pass() {
     args+=(-L wine)
     # No Layout page on the legacy platforms: the marlowhost tests that walk
     # through it stay out of these passes (marlowhost_legacy_sheet runs the
-    # legacy sheet in every pass).
-    # The random campaigns (label random) run once per build, in the first pass.
+    # legacy sheet in every pass). The pages at other DPI (label dpi) and the
+    # random campaigns (label random) run in the first pass only.
     case $version in
-      winxpsp2|win2k) args+=(-LE 'layout-page|random') ;;
-      *) args+=(-LE random) ;;
+      winxpsp2|win2k) args+=(-LE 'layout-page|dpi|random') ;;
+      *) args+=(-LE 'dpi|random') ;;
     esac
   fi
   echo "=== test ${name}"

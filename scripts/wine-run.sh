@@ -90,19 +90,20 @@ mkdir -p "$(dirname "$prefix")"
   # one (a message box, a sheet) does not wait for a manager that never
   # answers; the classic look, whose drawing needs no msimg32; the fonts of
   # host/README.md's table; the screen's dots per inch when asked for.
-  if [ ! -f "$prefix/.marlow-display-settings-2" ]; then
+  if [ ! -f "$prefix/.marlow-display-settings-3" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
       /v ThemeActive /d 0 /f </dev/null >/dev/null 2>&1
     # The 6.0 pages' face (in every language): Japanese gothic, proportional.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f \
       </dev/null >/dev/null 2>&1
-    # The 5.x pages', the sheet's and Wine's own dialogs' face: Wine's
-    # Tahoma (fonts-wine), as Windows maps "MS Shell Dlg 2".
+    # The 5.x pages', the sheet's and Wine's own dialogs' face: the same
+    # proportional gothic, so that the sheet, which measures its page area
+    # in its own font, has room for the 6.0 pages at 96 DPI.
     for face in 'MS Shell Dlg' 'MS Shell Dlg 2'; do
       for view in 64 32; do
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-          /v "$face" /d Tahoma /f /reg:$view </dev/null >/dev/null 2>&1
+          /v "$face" /d IPAPGothic /f /reg:$view </dev/null >/dev/null 2>&1
       done
     done
     if [ -n "$dpi" ]; then
@@ -110,7 +111,7 @@ mkdir -p "$(dirname "$prefix")"
         </dev/null >/dev/null 2>&1
     fi
     wineserver -w
-    touch "$prefix/.marlow-display-settings-2"
+    touch "$prefix/.marlow-display-settings-3"
   fi
   # In the background, since a server started by hand stays in the
   # foreground; it exits at once when one is running already.

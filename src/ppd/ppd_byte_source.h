@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 namespace marlow {
 
@@ -15,7 +16,6 @@ public:
     PpdByteSource(PpdReadFunction read, void* context);
     PpdByteSource(const PpdByteSource&) = delete;
     PpdByteSource& operator=(const PpdByteSource&) = delete;
-    virtual ~PpdByteSource();
 
     // The next character, from the look-ahead slot if it holds one.
     int GetChar() {
@@ -47,31 +47,15 @@ public:
     // object would go to memory and back around every call.
     template <typename Step>
     void TakeWhile(Step&& step) {
-        if (nLookAhead_ >= 0) {
-            const int c = GetChar();
-            if (!step(c)) {
-                return;
-            }
-        }
-        const PpdReadFunction read = pfnRead_;
-        void* const context = pContext_;
-        std::int64_t bytes = 0;
-        std::int64_t lineFeeds = 0;
-        for (;;) {
-            int c = read == nullptr ? -1 : read(context);
-            if (c < 0) {
-                c = -1;
-            } else {
-                c &= 0xFF;
-                ++bytes;
-                lineFeeds += c == '\n' ? 1 : 0;
-            }
-            if (!step(c)) {
-                break;
-            }
-        }
-        nBytesTaken_ += bytes;
-        nLineFeedsTaken_ += lineFeeds;
+        Take<true>(step);
+    }
+
+    // The same, for a step that answers false to every line feed: only the
+    // character that stops it can be one, so the loop need not look for
+    // line feeds on the way.
+    template <typename Step>
+    void TakeWithinLine(Step&& step) {
+        Take<false>(step);
     }
 
     // Bytes taken by GetChar so far, and the line they reached (1 plus the
@@ -80,10 +64,64 @@ public:
     std::int64_t LineReached() const { return nLineFeedsTaken_ + 1; }
 
 private:
+    template <bool kEveryLineFeed, typename Step>
+    void Take(Step& step) {
+        if (nLookAhead_ >= 0) {
+            const int c = GetChar();
+            if (!step(c)) {
+                return;
+            }
+        }
+        if (pFile_ != nullptr) {
+            std::FILE* const file = pFile_;
+            // fgetc answers a byte as an unsigned char, or EOF.
+            static_assert(EOF == -1, "the end of the input is -1");
+            TakeFrom<kEveryLineFeed>([file] { return std::fgetc(file); }, step);
+        } else {
+            const PpdReadFunction read = pfnRead_;
+            void* const context = pContext_;
+            TakeFrom<kEveryLineFeed>(
+                [read, context] {
+                    const int c = read == nullptr ? -1 : read(context);
+                    return c < 0 ? -1 : (c & 0xFF);
+                },
+                step);
+        }
+    }
+
+    template <bool kEveryLineFeed, typename Read, typename Step>
+    void TakeFrom(Read read, Step& step) {
+        // The end of the input, if it comes, is the last character handed
+        // over: the calls less that one are the bytes taken.
+        std::int64_t calls = 0;
+        std::int64_t lineFeeds = 0;
+        int c = 0;
+        for (;;) {
+            c = read();
+            ++calls;
+            if (kEveryLineFeed) {
+                lineFeeds += c == '\n' ? 1 : 0;
+            }
+            if (!step(c)) {
+                break;
+            }
+        }
+        if (!kEveryLineFeed) {
+            lineFeeds = c == '\n' ? 1 : 0;
+        }
+        nBytesTaken_ += calls - (c < 0 ? 1 : 0);
+        nLineFeedsTaken_ += lineFeeds;
+    }
+
     // Negative results are the end; a result above 255 from a careless read
     // function keeps its low byte rather than leaving the byte range.
     int ReadNext() {
-        const int c = pfnRead_ == nullptr ? -1 : pfnRead_(pContext_);
+        int c = -1;
+        if (pFile_ != nullptr) {
+            c = std::fgetc(pFile_);
+        } else if (pfnRead_ != nullptr) {
+            c = pfnRead_(pContext_);
+        }
         return c < 0 ? -1 : (c & 0xFF);
     }
 
@@ -97,6 +135,10 @@ private:
     PpdReadFunction pfnRead_;
     int nLookAhead_;
     void* pContext_;
+    // The file when the read function is ReadPpdFileByte (ppd_input.h): the
+    // loops then call fgetc themselves, one call per byte as in a bare fgetc
+    // loop, rather than a call of the read function around each.
+    std::FILE* pFile_;
     std::int64_t nBytesTaken_;
     std::int64_t nLineFeedsTaken_;
 };

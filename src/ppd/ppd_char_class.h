@@ -25,22 +25,51 @@ constexpr PpdCharClass ClassifyPpdChar(int c) {
     }
 }
 
-// The same as a table, for the tokenizer's inner loops.
-struct PpdCharClassTable {
-    PpdCharClass classes[256];
+// What ends each of the tokenizer's runs of characters, one bit per run, so
+// that its loops test a character with one load.
+enum PpdRunEnd : unsigned char {
+    kEndsBlankRun = 1,     // every character but a blank
+    kEndsPlainToken = 2,   // blanks and delimiters
+    kEndsNameToken = 4,    // the same, tab and space excepted
+    kEndsQuotedToken = 8,  // the double quote
+    kEndsComment = 16,     // line feed and carriage return
 };
 
-constexpr PpdCharClassTable MakePpdCharClassTable() {
-    PpdCharClassTable table{};
+struct PpdRunEndTable {
+    unsigned char ends[256];
+};
+
+constexpr PpdRunEndTable MakePpdRunEndTable() {
+    PpdRunEndTable table{};
     for (int c = 0; c < 256; ++c) {
-        table.classes[c] = ClassifyPpdChar(c);
+        const PpdCharClass charClass = ClassifyPpdChar(c);
+        unsigned char ends = 0;
+        if (charClass != PpdCharClass::kBlank) {
+            ends |= kEndsBlankRun;
+        }
+        if (charClass != PpdCharClass::kToken) {
+            ends |= kEndsPlainToken;
+            if (c != '\t' && c != ' ') {
+                ends |= kEndsNameToken;
+            }
+        }
+        if (c == '"') {
+            ends |= kEndsQuotedToken;
+        }
+        if (c == '\n' || c == '\r') {
+            ends |= kEndsComment;
+        }
+        table.ends[c] = ends;
     }
     return table;
 }
 
-inline constexpr PpdCharClassTable kPpdCharClasses = MakePpdCharClassTable();
+inline constexpr PpdRunEndTable kPpdRunEnds = MakePpdRunEndTable();
 
-// c is a byte, 0 to 255.
-inline PpdCharClass LookUpPpdCharClass(int c) { return kPpdCharClasses.classes[c]; }
+// Whether c, a byte (0 to 255) or -1 for the end of the input, ends the
+// runs of the mask; the end of the input ends every run.
+inline bool EndsPpdRun(int c, unsigned char mask) {
+    return c < 0 || (kPpdRunEnds.ends[c] & mask) != 0;
+}
 
 }  // namespace marlow

@@ -28,9 +28,11 @@ std::int32_t Find(const PpdTextIdTable& table, const PpdConstraintText& text,
     return table.Find(text.Text(), text.Length(), tag);
 }
 
+}  // namespace
+
 // The feature keywords numbered, equal keywords alike, and the two feature
 // keywords of each constraint by those numbers (-1: no feature has it).
-struct KeywordNumbers {
+struct PpdConstraintIndex::KeywordNumbers {
     PpdTextIdTable table;
     std::unique_ptr<std::int32_t[]> pOfFeatures;
     std::unique_ptr<std::int32_t[]> pOfSelections;
@@ -61,36 +63,36 @@ struct KeywordNumbers {
         }
         return true;
     }
+
+    std::unique_ptr<std::int32_t[]> FindDecidingSelections(
+        std::int32_t selectionCount, std::int32_t constraintCount) const noexcept;
 };
 
 // Per feature keyword, the last selection in model order that some
 // constraint joins to it (first feature: the selection's keyword, second
 // feature: this one), or -1.
-std::unique_ptr<std::int32_t[]> FindDecidingSelections(const KeywordNumbers& numbers,
-                                                       std::int32_t selectionCount,
-                                                       std::int32_t constraintCount) noexcept {
-    const std::int32_t keywordCount = numbers.table.Count();
+std::unique_ptr<std::int32_t[]> PpdConstraintIndex::KeywordNumbers::FindDecidingSelections(
+    std::int32_t selectionCount, std::int32_t constraintCount) const noexcept {
+    const std::int32_t keywordCount = table.Count();
     std::unique_ptr<std::int32_t[]> lastOfKeyword = AllocateArray<std::int32_t>(keywordCount, -1);
     std::unique_ptr<std::int32_t[]> deciding = AllocateArray<std::int32_t>(keywordCount, -1);
     if (!lastOfKeyword || !deciding) {
         return nullptr;
     }
     for (std::int32_t s = 0; s < selectionCount; ++s) {
-        if (numbers.pOfSelections[s] >= 0) {
-            lastOfKeyword[numbers.pOfSelections[s]] = s;
+        if (pOfSelections[s] >= 0) {
+            lastOfKeyword[pOfSelections[s]] = s;
         }
     }
     for (std::int32_t c = 0; c < constraintCount; ++c) {
-        const std::int32_t first = numbers.pFirstOfConstraints[c];
-        const std::int32_t second = numbers.pSecondOfConstraints[c];
+        const std::int32_t first = pFirstOfConstraints[c];
+        const std::int32_t second = pSecondOfConstraints[c];
         if (first >= 0 && second >= 0 && lastOfKeyword[first] > deciding[second]) {
             deciding[second] = lastOfKeyword[first];
         }
     }
     return deciding;
 }
-
-}  // namespace
 
 PpdConstraintIndex::PpdConstraintIndex() noexcept = default;
 
@@ -106,57 +108,74 @@ std::unique_ptr<PpdConstraintIndex> PpdConstraintIndex::Build(
         return nullptr;
     }
     const std::unique_ptr<std::int32_t[]> decidingOfKeyword =
-        FindDecidingSelections(numbers, installables.Count(), constraints.Count());
-    if (!decidingOfKeyword) {
+        numbers.FindDecidingSelections(installables.Count(), constraints.Count());
+    PpdTextIdTable lists;
+    if (!decidingOfKeyword ||
+        !index->PlaceFeatures(features, numbers.pOfFeatures.get(), decidingOfKeyword.get()) ||
+        !index->ListOptionKeywords(features, numbers.pOfFeatures.get(), lists) ||
+        !index->GatherRulingOptions(constraints, numbers, decidingOfKeyword.get(), lists)) {
         return nullptr;
     }
+    return index;
+}
 
-    // The deciding selection of each feature, and where its options start.
+bool PpdConstraintIndex::PlaceFeatures(const PpdPointerArray<PpdFeature>& features,
+                                       const std::int32_t* keywordOfFeature,
+                                       const std::int32_t* decidingOfKeyword) noexcept {
     const std::int32_t featureCount = features.Count();
-    index->pDecidingSelections_ = AllocateArray<std::int32_t>(featureCount, -1);
-    index->pFirstOptions_ = AllocateArray<std::int32_t>(featureCount + 1, 0);
-    if (!index->pDecidingSelections_ || !index->pFirstOptions_) {
-        return nullptr;
+    pDecidingSelections_ = AllocateArray<std::int32_t>(featureCount, -1);
+    pFirstOptions_ = AllocateArray<std::int32_t>(std::int64_t{featureCount} + 1, 0);
+    if (!pDecidingSelections_ || !pFirstOptions_) {
+        return false;
     }
     std::int64_t optionCount = 0;
     for (std::int32_t f = 0; f < featureCount; ++f) {
         const PpdFeature& feature = *features.At(f);
         if (!feature.IsInstallable()) {
-            index->pDecidingSelections_[f] = decidingOfKeyword[numbers.pOfFeatures[f]];
+            pDecidingSelections_[f] = decidingOfKeyword[keywordOfFeature[f]];
         }
-        index->pFirstOptions_[f] = static_cast<std::int32_t>(optionCount);
+        pFirstOptions_[f] = static_cast<std::int32_t>(optionCount);
         optionCount += feature.GetOptionCount();
         if (optionCount > INT32_MAX) {
-            return nullptr;
+            return false;
         }
     }
-    index->pFirstOptions_[featureCount] = static_cast<std::int32_t>(optionCount);
+    pFirstOptions_[featureCount] = static_cast<std::int32_t>(optionCount);
+    return true;
+}
 
-    // One list per option keyword within the features of one keyword.
-    PpdTextIdTable lists;
-    index->pOptionRuleLists_ = AllocateArray<std::int32_t>(optionCount, -1);
-    if (!index->pOptionRuleLists_ || !lists.Allocate(static_cast<std::int32_t>(optionCount))) {
-        return nullptr;
+bool PpdConstraintIndex::ListOptionKeywords(const PpdPointerArray<PpdFeature>& features,
+                                            const std::int32_t* keywordOfFeature,
+                                            PpdTextIdTable& lists) noexcept {
+    const std::int32_t optionCount = pFirstOptions_[features.Count()];
+    pOptionRuleLists_ = AllocateArray<std::int32_t>(optionCount, -1);
+    if (!pOptionRuleLists_ || !lists.Allocate(optionCount)) {
+        return false;
     }
-    for (std::int32_t f = 0; f < featureCount; ++f) {
-        if (index->pDecidingSelections_[f] < 0) {
+    for (std::int32_t f = 0; f < features.Count(); ++f) {
+        if (pDecidingSelections_[f] < 0) {
             continue;
         }
         const PpdFeature& feature = *features.At(f);
         for (std::int32_t o = 0; o < feature.GetOptionCount(); ++o) {
-            index->pOptionRuleLists_[index->pFirstOptions_[f] + o] =
-                lists.FindOrAdd(feature.GetPpdOption(o)->keyword, numbers.pOfFeatures[f]);
+            pOptionRuleLists_[pFirstOptions_[f] + o] =
+                lists.FindOrAdd(feature.GetPpdOption(o)->keyword, keywordOfFeature[f]);
         }
     }
+    return true;
+}
 
-    // The constraints that count: first feature the deciding selection's
-    // keyword, second feature and option those of a listed option.
+bool PpdConstraintIndex::GatherRulingOptions(const PpdPointerArray<UiConstraint>& constraints,
+                                             const KeywordNumbers& numbers,
+                                             const std::int32_t* decidingOfKeyword,
+                                             const PpdTextIdTable& lists) noexcept {
+    // First the list of each constraint that counts, and the lists' sizes.
     const std::int32_t constraintCount = constraints.Count();
     std::unique_ptr<std::int32_t[]> listOfConstraint =
         AllocateArray<std::int32_t>(constraintCount, -1);
-    index->pListStarts_ = AllocateArray<std::int32_t>(std::int64_t{lists.Count()} + 1, 0);
-    if (!listOfConstraint || !index->pListStarts_) {
-        return nullptr;
+    pListStarts_ = AllocateArray<std::int32_t>(std::int64_t{lists.Count()} + 1, 0);
+    if (!listOfConstraint || !pListStarts_) {
+        return false;
     }
     for (std::int32_t c = 0; c < constraintCount; ++c) {
         const std::int32_t first = numbers.pFirstOfConstraints[c];
@@ -171,26 +190,26 @@ std::unique_ptr<PpdConstraintIndex> PpdConstraintIndex::Build(
         const std::int32_t list = Find(lists, constraints.At(c)->secondOption, second);
         listOfConstraint[c] = list;
         if (list >= 0) {
-            ++index->pListStarts_[list + 1];
+            ++pListStarts_[list + 1];
         }
     }
+    // Then the lists laid out one after another, in constraint order.
     for (std::int32_t l = 0; l < lists.Count(); ++l) {
-        index->pListStarts_[l + 1] += index->pListStarts_[l];
+        pListStarts_[l + 1] += pListStarts_[l];
     }
-    const std::int32_t rulingCount = index->pListStarts_[lists.Count()];
-    index->ppRulingOptions_ = AllocateArray<const PpdConstraintText*>(rulingCount, nullptr);
+    ppRulingOptions_ =
+        AllocateArray<const PpdConstraintText*>(pListStarts_[lists.Count()], nullptr);
     std::unique_ptr<std::int32_t[]> filled = AllocateArray<std::int32_t>(lists.Count(), 0);
-    if (!index->ppRulingOptions_ || !filled) {
-        return nullptr;
+    if (!ppRulingOptions_ || !filled) {
+        return false;
     }
     for (std::int32_t c = 0; c < constraintCount; ++c) {
         const std::int32_t list = listOfConstraint[c];
         if (list >= 0) {
-            index->ppRulingOptions_[index->pListStarts_[list] + filled[list]++] =
-                &constraints.At(c)->firstOption;
+            ppRulingOptions_[pListStarts_[list] + filled[list]++] = &constraints.At(c)->firstOption;
         }
     }
-    return index;
+    return true;
 }
 
 void PpdConstraintIndex::Evaluate(

@@ -14,6 +14,7 @@
 
 #include "ppd/ppd_pointer_array.h"
 #include "ppd/ppd_records.h"
+#include "ppd/ppd_text_id_table.h"
 
 namespace marlow {
 
@@ -36,7 +37,25 @@ public:
                   const PpdPointerArray<InstallableSelection>& installables) const noexcept;
 
 private:
+    // The keywords of the records by number, for building only.
+    struct KeywordNumbers;
+
     PpdConstraintIndex() noexcept;
+
+    // The phases of Build after the numbering, each false for want of
+    // memory. The deciding selection of each feature and where its options
+    // start; one list per option keyword within the features of one
+    // keyword; the first options of the constraints that count, by list.
+    [[nodiscard]] bool PlaceFeatures(const PpdPointerArray<PpdFeature>& features,
+                                     const std::int32_t* keywordOfFeature,
+                                     const std::int32_t* decidingOfKeyword) noexcept;
+    [[nodiscard]] bool ListOptionKeywords(const PpdPointerArray<PpdFeature>& features,
+                                          const std::int32_t* keywordOfFeature,
+                                          PpdTextIdTable& lists) noexcept;
+    [[nodiscard]] bool GatherRulingOptions(const PpdPointerArray<UiConstraint>& constraints,
+                                           const KeywordNumbers& numbers,
+                                           const std::int32_t* decidingOfKeyword,
+                                           const PpdTextIdTable& lists) noexcept;
 
     // Per feature in model order: the deciding selection, -1 for none (the
     // marks stay) and for the features of "InstallableOptions".

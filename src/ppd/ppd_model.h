@@ -37,7 +37,7 @@ public:
     PpdModel();
     PpdModel(const PpdModel&) = delete;
     PpdModel& operator=(const PpdModel&) = delete;
-    virtual ~PpdModel();
+    ~PpdModel();
 
     // Features, in the order of their "*OpenUI" statements.
     std::int32_t GetFeatureCount() const;

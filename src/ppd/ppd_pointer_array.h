@@ -1,11 +1,11 @@
 // The model's growable arrays of owned records: they start at a fixed
-// capacity and double when an element is to be added to a full one. Nothing
-// throws; a failed allocation is answered with false, and an element that
-// finds no room is deleted rather than stored out of bounds.
+// capacity and double when an element is to be added to a full one. Each
+// slot owns its element. Nothing throws; a failed allocation is answered
+// with false, and an element that finds no room is deleted rather than
+// stored out of bounds.
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <new>
 
@@ -17,23 +17,23 @@ public:
     PpdPointerArray() : nCount_(0), nCapacity_(0) {}
     PpdPointerArray(const PpdPointerArray&) = delete;
     PpdPointerArray& operator=(const PpdPointerArray&) = delete;
-    ~PpdPointerArray() { DeleteItems(); }
 
     std::int32_t Count() const { return nCount_; }
-    bool IsAllocated() const { return ppItems_ != nullptr; }
+    bool IsAllocated() const { return pItems_ != nullptr; }
 
     // The element, or null when the index is out of range.
     T* At(std::int32_t index) const {
-        return index >= 0 && index < nCount_ ? ppItems_[index] : nullptr;
+        return index >= 0 && index < nCount_ ? pItems_[index].get() : nullptr;
     }
 
     // The first allocation, of the starting capacity; an array used before
     // starts again empty.
     [[nodiscard]] bool Allocate(std::int32_t capacity) {
-        DeleteItems();
-        ppItems_.reset(new (std::nothrow) T*[capacity]);
-        nCapacity_ = ppItems_ ? capacity : 0;
-        return ppItems_ != nullptr;
+        pItems_.reset();
+        nCount_ = 0;
+        pItems_.reset(new (std::nothrow) std::unique_ptr<T>[capacity]);
+        nCapacity_ = pItems_ ? capacity : 0;
+        return pItems_ != nullptr;
     }
 
     // Room for one more element: doubles a full array. False when the array
@@ -46,12 +46,15 @@ public:
             return false;
         }
         const std::int32_t capacity = nCapacity_ * 2;
-        std::unique_ptr<T*[]> grown(new (std::nothrow) T*[capacity]);
+        std::unique_ptr<std::unique_ptr<T>[]> grown(new (std::nothrow)
+                                                        std::unique_ptr<T>[capacity]);
         if (!grown) {
             return false;
         }
-        std::memcpy(grown.get(), ppItems_.get(), sizeof(T*) * static_cast<std::size_t>(nCount_));
-        ppItems_ = std::move(grown);
+        for (std::int32_t i = 0; i < nCount_; ++i) {
+            grown[i] = std::move(pItems_[i]);
+        }
+        pItems_ = std::move(grown);
         nCapacity_ = capacity;
         return true;
     }
@@ -64,19 +67,12 @@ public:
         if (!item || !MakeRoom()) {
             return false;
         }
-        ppItems_[nCount_++] = item.release();
+        pItems_[nCount_++] = std::move(item);
         return true;
     }
 
 private:
-    void DeleteItems() {
-        for (std::int32_t i = 0; i < nCount_; ++i) {
-            delete ppItems_[i];
-        }
-        nCount_ = 0;
-    }
-
-    std::unique_ptr<T*[]> ppItems_;
+    std::unique_ptr<std::unique_ptr<T>[]> pItems_;
     std::int32_t nCount_;
     std::int32_t nCapacity_;
 };

@@ -27,6 +27,9 @@ struct PpdReadReport {
     // Bytes taken from the read function, and the line they reached.
     std::int64_t nByteOffset = 0;
     std::int64_t nLine = 1;
+    // The line that the keyword of the statement being read when reading
+    // stopped ended on; 0 when there was none.
+    std::int64_t nStatementLine = 0;
 
     bool StoppedEarly() const { return stop != PpdReadStop::kNone; }
 };

@@ -1,53 +1,40 @@
-// The reading steps behind ReadPpdModel, for the reader's own files, for
-// tools that follow the reading statement by statement, and for
-// measurements that look at reading apart from the constraint evaluation.
+// Reading a PPD file with a say in what follows the reading, and told where
+// each feature and constraint was read: for the tools that show a file, the
+// tests and fuzz targets that compare the evaluations, and the measurements
+// that look at reading alone. The plug-in calls ReadPpdModel (ppd_model.h),
+// which is this reading with the index and one evaluation.
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "ppd/ppd_byte_source.h"
-#include "ppd/ppd_model_builder.h"
+#include "ppd/ppd_keyword_table.h"
+#include "ppd/ppd_model.h"
 #include "ppd/ppd_read_report.h"
 
 namespace marlow {
 
-// Reads the file-level statements one at a time into the model of the
-// builder, through tokenBuffer (kPpdTokenBufferUnits units). The builder's
-// model must have been started.
-class PpdStatementReader {
-public:
-    PpdStatementReader(PpdModelBuilder& builder, PpdByteSource& source,
-                       char16_t* tokenBuffer) noexcept;
-    PpdStatementReader(const PpdStatementReader&) = delete;
-    PpdStatementReader& operator=(const PpdStatementReader&) = delete;
-
-    // The next file-level token, looked up in the keyword table (code 0 for
-    // every other token). False at the end of the input.
-    [[nodiscard]] bool ReadKeyword(PpdKeywordCode* pCode);
-
-    // Acts on a file-level keyword, reading what it takes after it; every
-    // other token is skipped by itself. kNone to go on, else what ends
-    // reading.
-    [[nodiscard]] PpdReadStop ReadStatement(PpdKeywordCode code);
-
-private:
-    // The group open at file level; local to one reading.
-    struct CurrentGroup {
-        PpdText keyword;
-        PpdText translation;
-    };
-
-    PpdReadStop ReadOpenGroupStatement();
-    PpdReadStop ReadFeatureStatement();
-    PpdReadStop ReadConstraintStatement();
-
-    PpdModelBuilder& builder_;
-    PpdByteSource& source_;
-    char16_t* tokenBuffer_;
-    CurrentGroup group_;
+// What follows the reading of the statements.
+enum class PpdEvaluation : std::int32_t {
+    kIndexed,  // the constraint index, then one evaluation: as ReadPpdModel
+    kWalked,   // no index; one evaluation walking every constraint, the reference
+    kNone,     // neither: the statements only
 };
 
-// Reads the statements of the whole input into the builder's empty model.
-// Does not evaluate constraints.
-void ReadPpdStatements(PpdModelBuilder& builder, PpdByteSource& source, char16_t* tokenBuffer,
-                       PpdReadReport& report);
+// Told of each feature and each constraint that reading counts, in model
+// order, with the keyword of its statement (kPpdOpenUI or
+// kPpdUIConstraints) and the line that keyword token ended on.
+using PpdStatementObserver = void (*)(void* context, PpdKeywordCode code, std::int64_t nLine);
+
+struct PpdReadSettings {
+    PpdEvaluation evaluation = PpdEvaluation::kIndexed;
+    PpdStatementObserver pfnObserve = nullptr;  // none by default
+    void* pObserverContext = nullptr;
+};
+
+// ReadPpdModel with the settings; the report may be null.
+std::unique_ptr<PpdModel> ReadPpdModel(PpdReadFunction read, void* context,
+                                       const PpdReadSettings& settings, PpdReadReport* pReport);
 
 }  // namespace marlow

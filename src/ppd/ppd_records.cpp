@@ -31,8 +31,4 @@ std::unique_ptr<UiConstraint> UiConstraint::Create(const PpdText (&texts)[4]) no
 
 void UiConstraint::operator delete(void* block) noexcept { ::operator delete(block); }
 
-InstallableSelection::InstallableSelection() = default;
-
-InstallableSelection::~InstallableSelection() = default;
-
 }  // namespace marlow

@@ -103,11 +103,7 @@ private:
 
 // The installed hardware: one per feature read completely inside the group
 // "InstallableOptions".
-class InstallableSelection {
-public:
-    InstallableSelection();
-    virtual ~InstallableSelection();
-
+struct InstallableSelection {
     PpdText keyword;
     // The feature's default option until the printer's setting replaces it.
     PpdText currentOption;

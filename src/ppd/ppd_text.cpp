@@ -19,8 +19,6 @@ PpdText& PpdText::operator=(const PpdText& other) {
     return *this;
 }
 
-PpdText::~PpdText() = default;
-
 void PpdText::Clear() {
     nLength_ = 0;
     wszText_[0] = 0;

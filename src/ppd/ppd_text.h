@@ -16,7 +16,6 @@ public:
     PpdText(const char16_t* units, std::int32_t count);
     PpdText(const PpdText& other);
     PpdText& operator=(const PpdText& other);
-    virtual ~PpdText();
 
     std::int32_t Length() const { return nLength_; }
     // Always zero-terminated.
@@ -56,6 +55,11 @@ private:
     std::int32_t nLength_;
     char16_t wszText_[kCapacity];
 };
+
+// The model holds many thousands of texts: nothing beside the length and the
+// units.
+static_assert(sizeof(PpdText) == sizeof(std::int32_t) + PpdText::kCapacity * sizeof(char16_t),
+              "a text holds its length and its units only");
 
 // Length of a zero-terminated UTF-16 text; 0 for an absent one.
 std::int32_t MeasureText(const char16_t* text);

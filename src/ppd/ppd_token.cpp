@@ -35,9 +35,8 @@ static_assert(IsLongerThanEveryKeyword(kPpdTokenPrefixUnits),
 int SkipToTokenStart(PpdByteSource& source) {
     for (;;) {
         int first = -1;
-        bool bComment = false;
-        source.TakeWhile([&](int c) {
-            if (c < 0 || c == '*' || c == '%' || LookUpPpdCharClass(c) != PpdCharClass::kBlank) {
+        source.TakeWhile([&first](int c) {
+            if (EndsPpdRun(c, kEndsBlankRun)) {
                 first = c;
                 return false;
             }
@@ -47,18 +46,14 @@ int SkipToTokenStart(PpdByteSource& source) {
             if (source.PeekChar() != '%') {
                 return first;
             }
-            bComment = true;
-        } else if (first == '%') {
-            bComment = true;
-        }
-        if (!bComment) {
+        } else if (first != '%') {
             return first;
         }
         // The comment's characters, up to and with the line end.
         bool bEnded = false;
-        source.TakeWhile([&](int c) {
+        source.TakeWithinLine([&bEnded](int c) {
             bEnded = c < 0;
-            return c >= 0 && c != '\n' && c != '\r';
+            return !EndsPpdRun(c, kEndsComment);
         });
         if (bEnded) {
             return -1;
@@ -66,30 +61,55 @@ int SkipToTokenStart(PpdByteSource& source) {
     }
 }
 
-// Takes the token's characters from length on until ends(c) says the token
-// is over or the input ends; the character that ends it, and the one that
+// Takes characters with the source's loop for kWithinLine (every line feed
+// ends the run) or for any run.
+template <bool kWithinLine, typename Step>
+void TakeRun(PpdByteSource& source, Step&& step) {
+    if (kWithinLine) {
+        source.TakeWithinLine(step);
+    } else {
+        source.TakeWhile(step);
+    }
+}
+
+// Takes the token's characters from length on until one of the run ends
+// kEnds or the input ends; the character that ends it, and the one that
 // finds the buffer full, are consumed and not stored. Only the first
-// storeUnits characters go into the buffer; the length counts them all.
-template <typename Ends>
+// storeUnits characters (at most kMaxTokenLength) go into the buffer; the
+// length counts them all. kWithinLine: every line feed ends the token.
+template <unsigned char kEnds, bool kWithinLine>
 std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           std::int32_t storeUnits, Ends ends) {
-    source.TakeWhile([&](int c) {
-        if (c < 0 || ends(c) || length == kMaxTokenLength) {
-            return false;
-        }
-        if (length < storeUnits) {
-            buffer[length] = static_cast<char16_t>(c);
-        }
-        ++length;
-        return true;
-    });
+                           std::int32_t storeUnits) {
+    // Stored while there is room: the one test of the length is whether
+    // the room is used up.
+    bool bEnded = false;
+    if (length < storeUnits) {
+        TakeRun<kWithinLine>(source, [&](int c) {
+            if (EndsPpdRun(c, kEnds)) {
+                bEnded = true;
+                return false;
+            }
+            buffer[length++] = static_cast<char16_t>(c);
+            return length < storeUnits;
+        });
+    }
+    // Then only counted, up to the end of the token or of the buffer.
+    if (!bEnded) {
+        TakeRun<kWithinLine>(source, [&](int c) {
+            if (EndsPpdRun(c, kEnds) || length == kMaxTokenLength) {
+                return false;
+            }
+            ++length;
+            return true;
+        });
+    }
     return length;
 }
 
-bool ContinuesPlainToken(int c, bool bAllowBlanks) {
-    return LookUpPpdCharClass(c) == PpdCharClass::kToken ||
-           (bAllowBlanks && (c == '\t' || c == ' '));
-}
+static_assert((kPpdRunEnds.ends[0x0A] & kEndsPlainToken) != 0 &&
+                  (kPpdRunEnds.ends[0x0A] & kEndsNameToken) != 0 &&
+                  (kPpdRunEnds.ends[0x0A] & kEndsComment) != 0,
+              "plain tokens and comments end at every line feed");
 
 // The token's full length; the buffer holds its first storeUnits characters
 // and a zero.
@@ -101,13 +121,14 @@ bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::
         if (first == '"') {
             // Up to the next double quote: blanks, colons and line ends are
             // ordinary characters here.
-            length = ReadTokenRest(source, buffer, 0, storeUnits, [](int c) { return c == '"'; });
+            length = ReadTokenRest<kEndsQuotedToken, false>(source, buffer, 0, storeUnits);
         } else {
-            // Up to the first blank or delimiter.
+            // Up to the first blank or delimiter; with blanks allowed, tabs
+            // and spaces belong to the token.
             buffer[0] = static_cast<char16_t>(first);
-            length = ReadTokenRest(source, buffer, 1, storeUnits, [bAllowBlanks](int c) {
-                return !ContinuesPlainToken(c, bAllowBlanks);
-            });
+            length = bAllowBlanks
+                         ? ReadTokenRest<kEndsNameToken, true>(source, buffer, 1, storeUnits)
+                         : ReadTokenRest<kEndsPlainToken, true>(source, buffer, 1, storeUnits);
         }
     }
     buffer[length < storeUnits ? length : storeUnits] = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ppd/ppd_input.h"
 #include "ppd_test_support.h"
@@ -117,6 +118,42 @@ TEST(PpdFileInputTest, DamagedFilesGiveWhatWasReadBeforeTheDamage) {
         if (c.features > 0) {
             EXPECT_EQ(read.model->GetPpdFeature(0)->GetOptionCount(), c.optionsOfFirst) << c.name;
         }
+    }
+}
+
+// The reader calls fgetc itself when it is handed ReadPpdFileByte; any
+// other read function it calls byte by byte. Both roads must give the same
+// model and the same report, where reading stopped included.
+TEST(PpdFileInputTest, AFileGivesWhatItsBytesGiveFromMemory) {
+    const char* const names[] = {
+        "crlf-lines.ppd",     "ctrl-z.ppd",        "empty.ppd",          "high-bytes.ppd",
+        "long-name.ppd",      "nul-bytes.ppd",     "odd-hex.ppd",        "second-query.ppd",
+        "unterminated-block.ppd", "unterminated-quote.ppd", "three-token-constraint.ppd"};
+    std::vector<std::string> paths;
+    for (const char* name : names) {
+        paths.push_back(std::string(MARLOW_PPD_TEST_DATA) + "/" + name);
+    }
+    paths.push_back(std::string(MARLOW_SAMPLES) + "/marlow-c.ppd");
+    for (const std::string& path : paths) {
+        const FileRead fromFile = ReadPpdFile(path);
+        // The bytes as fgetc delivers them, text mode and all.
+        std::string bytes;
+        const UniqueCFile file(std::fopen(path.c_str(), "r"));
+        ASSERT_TRUE(file) << path;
+        for (int c = std::fgetc(file.Get()); c != EOF; c = std::fgetc(file.Get())) {
+            bytes += static_cast<char>(c);
+        }
+        const testing::ReadResult fromMemory = testing::ReadPpdText(bytes);
+        ASSERT_NE(fromFile.model, nullptr) << path;
+        EXPECT_EQ(fromFile.model->GetFeatureCount(), fromMemory.model->GetFeatureCount()) << path;
+        EXPECT_EQ(fromFile.model->GetConstraintCount(), fromMemory.model->GetConstraintCount())
+            << path;
+        EXPECT_EQ(testing::AllMarks(*fromFile.model), testing::AllMarks(*fromMemory.model)) << path;
+        EXPECT_EQ(fromFile.report.stop, fromMemory.report.stop) << path;
+        EXPECT_EQ(fromFile.report.statementCode, fromMemory.report.statementCode) << path;
+        EXPECT_EQ(fromFile.report.nStatementLine, fromMemory.report.nStatementLine) << path;
+        EXPECT_EQ(fromFile.report.nByteOffset, fromMemory.report.nByteOffset) << path;
+        EXPECT_EQ(fromFile.report.nLine, fromMemory.report.nLine) << path;
     }
 }
 

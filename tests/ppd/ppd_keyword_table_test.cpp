@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace marlow {
 namespace {
 
@@ -31,6 +33,24 @@ TEST(PpdKeywordTableTest, FindsTheStatementKeywordsTheReaderActsOn) {
     for (const Case& c : cases) {
         EXPECT_EQ(LookUpPpdKeyword(c.token), c.code)
             << "expected code " << c.code << " for keyword number " << (&c - cases);
+    }
+}
+
+TEST(PpdKeywordTableTest, EveryRowIsFoundByItsKeywordAndNotByItsNeighbours) {
+    for (std::int32_t row = 0; row < kPpdKeywordCount; ++row) {
+        const char16_t* keyword = PpdKeywordTable[row].wszKeyword;
+        EXPECT_EQ(LookUpPpdKeyword(keyword), PpdKeywordTable[row].code) << "row " << row;
+        // One unit more or less, or the last unit changed, is no keyword.
+        std::u16string longer = std::u16string(keyword) + u"x";
+        EXPECT_EQ(LookUpPpdKeyword(longer.c_str()), kPpdUnknown) << "row " << row;
+        std::u16string text(keyword);
+        if (text.size() > 1) {
+            const std::u16string shorter = text.substr(0, text.size() - 1);
+            EXPECT_NE(LookUpPpdKeyword(shorter.c_str()), PpdKeywordTable[row].code)
+                << "row " << row;
+            text.back() = static_cast<char16_t>(text.back() + 1);
+            EXPECT_NE(LookUpPpdKeyword(text.c_str()), PpdKeywordTable[row].code) << "row " << row;
+        }
     }
 }
 

@@ -1,8 +1,13 @@
 // ReadPpdModel: what the reader takes from a file, and where it stops.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "ppd/ppd_input.h"
+#include "ppd/ppd_reader.h"
 #include "ppd_test_support.h"
 
 namespace marlow {
@@ -264,6 +269,76 @@ TEST(PpdReaderTest, ASecondQueryEndsReading) {
     EXPECT_EQ(result.report.stop, PpdReadStop::kSecondQuery);
     EXPECT_EQ(result.report.statementCode, kPpdOpenUI);
     EXPECT_EQ(result.report.nLine, 5);
+}
+
+// What the reader tells an observer: each feature and constraint it counts,
+// with the line its statement's keyword ended on.
+struct ObservedReading {
+    std::vector<std::pair<PpdKeywordCode, std::int64_t>> statements;
+    PpdReadReport report;
+    std::unique_ptr<PpdModel> model;
+};
+
+void NoteStatement(void* context, PpdKeywordCode code, std::int64_t line) {
+    static_cast<ObservedReading*>(context)->statements.emplace_back(code, line);
+}
+
+ObservedReading ReadObserved(const std::string& bytes, PpdEvaluation evaluation) {
+    ObservedReading reading;
+    PpdMemoryInput input{reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 0};
+    PpdReadSettings settings;
+    settings.evaluation = evaluation;
+    settings.pfnObserve = NoteStatement;
+    settings.pObserverContext = &reading;
+    reading.model = ReadPpdModel(ReadPpdMemoryByte, &input, settings, &reading.report);
+    return reading;
+}
+
+using Statements = std::vector<std::pair<PpdKeywordCode, std::int64_t>>;
+
+TEST(PpdReaderTest, AnObserverLearnsTheLineOfEveryFeatureAndConstraint) {
+    const ObservedReading reading = ReadObserved(kSmallPpd, PpdEvaluation::kIndexed);
+    EXPECT_EQ(reading.statements, (Statements{{kPpdOpenUI, 8},
+                                              {kPpdOpenUI, 18},
+                                              {kPpdOpenUI, 24},
+                                              {kPpdUIConstraints, 29},
+                                              {kPpdUIConstraints, 30}}));
+    EXPECT_FALSE(reading.report.StoppedEarly());
+    EXPECT_EQ(reading.report.nStatementLine, 0);
+    // The same model and marks as without an observer.
+    EXPECT_EQ(testing::AllMarks(*reading.model), testing::AllMarks(*ReadPpdText(kSmallPpd).model));
+
+    // A constraint that takes the keyword of the next statement as its
+    // fourth token counts on its own line; a block cut off by a second
+    // query counts, and the report names the line its "*OpenUI" was on.
+    const ObservedReading damaged = ReadObserved(
+        "*UIConstraints: *A a *B\n"
+        "*UIConstraints: *C c *D d\n"
+        "\n"
+        "*OpenUI *E: PickOne\n*?E: \"q\"\n*E e: \"\"\n*?E: \"again\"\n*CloseUI: *E\n"
+        "*UIConstraints: *E e *F f\n",
+        PpdEvaluation::kNone);
+    EXPECT_EQ(damaged.statements, (Statements{{kPpdUIConstraints, 1}, {kPpdOpenUI, 4}}));
+    EXPECT_EQ(damaged.report.stop, PpdReadStop::kSecondQuery);
+    EXPECT_EQ(damaged.report.nStatementLine, 4);
+    EXPECT_EQ(damaged.report.nLine, 7);
+}
+
+TEST(PpdReaderTest, TheEvaluationAfterReadingIsTheCallersChoice) {
+    const std::string text =
+        std::string(kSmallPpd) + "*UIConstraints: *QVTrayUnit None *InputSlot LC1\n";
+    const ReadResult indexed = ReadPpdText(text);
+    ASSERT_TRUE(indexed.model->HasConstraintIndex());
+    EXPECT_EQ(testing::MarksOf(*indexed.model, u"*InputSlot"), "11");
+
+    const ObservedReading walked = ReadObserved(text, PpdEvaluation::kWalked);
+    EXPECT_FALSE(walked.model->HasConstraintIndex());
+    EXPECT_EQ(testing::AllMarks(*walked.model), testing::AllMarks(*indexed.model));
+
+    const ObservedReading unevaluated = ReadObserved(text, PpdEvaluation::kNone);
+    EXPECT_FALSE(unevaluated.model->HasConstraintIndex());
+    EXPECT_EQ(testing::MarksOf(*unevaluated.model, u"*InputSlot"), "00");
+    EXPECT_EQ(unevaluated.model->GetConstraintCount(), 3);
 }
 
 TEST(PpdReaderTest, UIConstraintsAlwaysTakeFourTokens) {

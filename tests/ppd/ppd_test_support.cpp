@@ -6,7 +6,6 @@
 
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_reader.h"
-#include "ppd/ppd_token.h"
 
 namespace marlow {
 namespace testing {
@@ -21,12 +20,9 @@ ReadResult ReadPpdText(const std::string& bytes) {
 ReadResult ReadPpdTextWithoutIndex(const std::string& bytes) {
     PpdMemoryInput input{reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 0};
     ReadResult result;
-    result.model.reset(new PpdModel);
-    std::unique_ptr<char16_t[]> tokenBuffer(new char16_t[kPpdTokenBufferUnits]);
-    PpdByteSource source(ReadPpdMemoryByte, &input);
-    PpdModelBuilder builder(*result.model);
-    ReadPpdStatements(builder, source, tokenBuffer.get(), result.report);
-    result.model->EvaluateConstraintsByWalk();
+    PpdReadSettings settings;
+    settings.evaluation = PpdEvaluation::kWalked;
+    result.model = ReadPpdModel(ReadPpdMemoryByte, &input, settings, &result.report);
     return result;
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <new>
 #include <set>
 
 #include "ppd/ansi_text.h"
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_looked_after_features.h"
 #include "ppd/ppd_reader.h"
-#include "ppd/ppd_token.h"
 #include "ppd_line_view.h"
 
 namespace marlow {
@@ -92,50 +92,30 @@ std::string Plural(std::size_t count, const char* noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
-// ---- the plug-in's reading, statement by statement --------------------------
+// ---- the plug-in's reading, with the lines of its statements ---------------
 
 struct PluginReading {
     std::unique_ptr<PpdModel> pModel;
     PpdReadReport report;
     std::vector<std::int64_t> featureLines;     // per model feature
     std::vector<std::int64_t> constraintLines;  // per model constraint
-    std::int64_t nStopStatementLine = 0;        // where the statement that stopped reading began
 };
+
+void NoteStatementLine(void* context, PpdKeywordCode code, std::int64_t line) {
+    PluginReading& reading = *static_cast<PluginReading*>(context);
+    (code == kPpdOpenUI ? reading.featureLines : reading.constraintLines).push_back(line);
+}
 
 PluginReading ReadAsThePlugInDoes(const std::vector<unsigned char>& bytes) {
     PluginReading reading;
-    reading.pModel.reset(new PpdModel);
-    PpdModel& model = *reading.pModel;
     PpdMemoryInput input{bytes.data(), bytes.size(), 0};
-    PpdByteSource source(ReadPpdMemoryByte, &input);
-    std::unique_ptr<char16_t[]> tokenBuffer(new char16_t[kPpdTokenBufferUnits]);
-    PpdModelBuilder builder(model);
-    if (!builder.StartModel()) {
-        reading.report.stop = PpdReadStop::kOutOfMemory;
-        return reading;
+    PpdReadSettings settings;
+    settings.pfnObserve = NoteStatementLine;
+    settings.pObserverContext = &reading;
+    reading.pModel = ReadPpdModel(ReadPpdMemoryByte, &input, settings, &reading.report);
+    if (!reading.pModel) {
+        throw std::bad_alloc();  // the model object itself; the tool reports it
     }
-    PpdStatementReader reader(builder, source, tokenBuffer.get());
-    PpdKeywordCode code = kPpdUnknown;
-    while (reader.ReadKeyword(&code)) {
-        const std::int64_t line = source.LineReached();
-        const std::int32_t features = model.GetFeatureCount();
-        const std::int32_t constraints = model.GetConstraintCount();
-        const PpdReadStop stop = reader.ReadStatement(code);
-        if (model.GetFeatureCount() > features) {
-            reading.featureLines.push_back(line);
-        }
-        if (model.GetConstraintCount() > constraints) {
-            reading.constraintLines.push_back(line);
-        }
-        if (stop != PpdReadStop::kNone) {
-            reading.nStopStatementLine = line;
-            reading.report.stop = stop;
-            reading.report.statementCode = code;
-            break;
-        }
-    }
-    reading.report.nByteOffset = source.BytesTaken();
-    reading.report.nLine = source.LineReached();
     return reading;
 }
 
@@ -357,10 +337,10 @@ private:
                 "a second query statement in " + block +
                     " stops the plug-in's reading here: " + lost + ".");
         } else if (report.stop == PpdReadStop::kOutOfMemory) {
-            Add(reading_.nStopStatementLine, "early-end",
+            Add(reading_.report.nStatementLine, "early-end",
                 "the plug-in runs out of memory in " + block + " and stops reading: " + lost + ".");
         } else {
-            Add(reading_.nStopStatementLine, "early-end",
+            Add(reading_.report.nStatementLine, "early-end",
                 "the input ends inside " + block + ", so the plug-in stops reading: " + lost + ".");
         }
     }

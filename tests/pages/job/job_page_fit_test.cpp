@@ -1,11 +1,15 @@
-// The Extended Settings page in each of its eight languages: every label,
-// check box, radio button and group box shows its whole text; and the
-// notice's pixels are those of its text drawn in the control's font.
+// The Extended Settings page in each of its eight languages, at the screen's
+// DPI (ctest runs it again in prefixes of 120, 144 and 192 DPI): every
+// label, check box, radio button and group box shows its whole text, every
+// control lies inside the page and the page inside the sheet's page area;
+// and the notice's pixels are those of its text drawn in the control's font.
 #include "core/resource_string.h"
 #include "host/window_picture.h"
 #include "job_page_fixture.h"
 #include "text_fit.h"
 #include "thread_language.h"
+
+#include <cstdio>
 
 namespace marlow::test {
 namespace {
@@ -25,6 +29,9 @@ std::wstring LoadText(HMODULE module, UINT id) {
     return std::wstring(text, length > 0 ? length : 0);
 }
 
+// Both pages' templates: 320 by 346 dialog units.
+constexpr SIZE kPageUnits = {320, 346};
+
 class JobPageLanguage : public JobPage, public ::testing::WithParamInterface<Language> {};
 
 TEST_P(JobPageLanguage, EveryTextFitsItsControl) {
@@ -35,6 +42,21 @@ TEST_P(JobPageLanguage, EveryTextFitsItsControl) {
               host::ReadControlText(page, IDC_SAVE_ACCESS_CONTROL));
     const std::vector<ClippedText> clipped = FindClippedTexts(page);
     EXPECT_TRUE(clipped.empty()) << DescribeClippedTexts(clipped);
+    // Where the template puts the controls is the plug-in's part; the size
+    // of the page's window is the sheet's, and Wine's sheet measures it in
+    // its own font: at 96 DPI that shows the whole page.
+    EXPECT_EQ("", DescribeControlsOutsideTemplate(page, kPageUnits.cx, kPageUnits.cy));
+    EXPECT_EQ("", DescribePageOutsideSheetArea(Sheet().Window(), page));
+    if (ReadScreenDpi() == 96) {
+        EXPECT_EQ("", DescribeControlsOutsidePage(page));
+    }
+    std::printf("%s, %d DPI: %s\n", "Extended Settings", ReadScreenDpi(),
+                DescribePageSizing(Sheet().Window(), page, kPageUnits.cx, kPageUnits.cy).c_str());
+    std::printf("Extended Settings, %s, %d DPI: tightest %s\n", GetParam().name, ReadScreenDpi(),
+                DescribeTightestFit(MeasureTextFits(page)).c_str());
+    if (GetEnvironmentVariableW(L"MARLOW_FIT_DETAILS", nullptr, 0) != 0) {
+        std::printf("%s", DescribeClippedTexts(MeasureTextFits(page)).c_str());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, JobPageLanguage, ::testing::ValuesIn(kLanguages),
