@@ -198,7 +198,7 @@ std::wstring SheetChecks::CheckLayoutPage(HWND page) const {
     const Binding bindings[] = {{DMPUB_ORIENTATION, kOrientationList, 3, L"orientation"},
                                 {DMPUB_DUPLEX, kDuplexList, 3, L"two-sided"},
                                 {DMPUB_PAGEORDER, kPageOrderList, 2, L"page order"},
-                                {DMPUB_NUP_DIRECTION, kDirectionList, 4, L"pages per sheet layout"},
+                                {18 /* DMPUB_NUP_DIRECTION */, kDirectionList, 4, L"pages per sheet layout"},
                                 {21 /* DMPUB_BOOKLET_EDGE */, kBindingEdgeList, 2, L"binding edge"}};
     for (const Binding& binding : bindings) {
         const OPTITEM* item = items.FindByDmPubId(binding.dmPubId);
