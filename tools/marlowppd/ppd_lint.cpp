@@ -11,30 +11,13 @@
 #include "ppd/ppd_looked_after_features.h"
 #include "ppd/ppd_reader.h"
 #include "ppd_line_view.h"
+#include "utf8_append.h"
 
 namespace marlow {
 
 namespace {
 
 // ---- texts -----------------------------------------------------------------
-
-void AppendUtf8(std::string& out, std::uint32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
 
 // A finding is one line: control characters of the file (line ends of a
 // quoted value among them) are shown as escapes, "\n", "\r", "\t", "\x01".
