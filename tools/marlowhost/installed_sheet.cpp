@@ -1,6 +1,7 @@
 #include "installed_sheet.h"
 
 #include "json_writer.h"
+#include "pictures_contact_sheet.h"
 #include "private_section_report.h"
 #include "sheet_script.h"
 
@@ -27,8 +28,6 @@ namespace {
 constexpr wchar_t kInstalledPrinter[] = L"Vantor Marlow C (marlowhost, installed)";
 constexpr wchar_t kDirectPrinter[] = L"Vantor Marlow C (marlowhost, timed)";
 constexpr wchar_t kModuleName[] = L"marlowdrvui.dll";
-constexpr wchar_t kContactSheetName[] = L"contact-sheet.png";
-constexpr int kContactSheetColumns = 3;
 
 int Fail(int status, const std::wstring& message) {
     std::fprintf(stderr, "marlowhost: %s\n", ToUtf8(message).c_str());
@@ -220,18 +219,6 @@ std::string WriteJson(const InstalledReport& report) {
     return out + "\n";
 }
 
-HRESULT WriteContactSheetOf(const std::wstring& folder, const std::vector<std::wstring>& names) {
-    std::vector<ContactSheetTile> tiles;
-    for (const std::wstring& name : names) {
-        ContactSheetTile tile;
-        const HRESULT hr = ReadPngAsPicture(folder + L"\\" + name, &tile.picture);
-        if (FAILED(hr)) return hr;
-        tile.caption = name;
-        tiles.push_back(std::move(tile));
-    }
-    return WriteContactSheet(tiles, kContactSheetColumns, folder + L"\\" + kContactSheetName);
-}
-
 // The settings an application keeps, in a buffer of the size the size query
 // answered; empty when the printer answers no size.
 std::vector<unsigned char> AskSettings(HANDLE printer, std::wstring name, DEVMODEW* in, DWORD mode, LONG* answered) {
@@ -279,7 +266,7 @@ int RunInstalledSheet(const HostOptions& options) {
     }
     ScriptOutcome outcome = script.Finish();
     if (!outcome.pictures.empty()) {
-        if (FAILED(WriteContactSheetOf(options.screenshotsDir, outcome.pictures))) {
+        if (FAILED(WritePicturesContactSheet(options.screenshotsDir, outcome.pictures))) {
             return Fail(2, L"the contact sheet could not be written into " + options.screenshotsDir);
         }
         outcome.contactSheet = kContactSheetName;

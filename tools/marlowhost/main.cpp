@@ -6,6 +6,7 @@
 #include "installed_sheet.h"
 #include "sheet_report.h"
 #include "monkey.h"
+#include "pictures_contact_sheet.h"
 #include "sheet_checks.h"
 #include "sheet_script.h"
 
@@ -122,22 +123,6 @@ std::unique_ptr<HostSheet> MakeSheet(PluginSession& session, const HostOptions& 
 
 bool MakeFolder(const std::wstring& path) {
     return CreateDirectoryW(path.c_str(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-constexpr wchar_t kContactSheetName[] = L"contact-sheet.png";
-constexpr int kContactSheetColumns = 3;
-
-// All the run's pictures on one, read back from their files.
-HRESULT WritePicturesContactSheet(const std::wstring& folder, const std::vector<std::wstring>& names) {
-    std::vector<ContactSheetTile> tiles;
-    for (const std::wstring& name : names) {
-        ContactSheetTile tile;
-        const HRESULT hr = ReadPngAsPicture(folder + L"\\" + name, &tile.picture);
-        if (FAILED(hr)) return hr;
-        tile.caption = name;
-        tiles.push_back(std::move(tile));
-    }
-    return WriteContactSheet(tiles, kContactSheetColumns, folder + L"\\" + kContactSheetName);
 }
 
 // The settings the host keeps from one sheet to the next: the private
