@@ -6,6 +6,7 @@
 #include "core/resource_string.h"
 #include "host/window_picture.h"
 #include "job_page_fixture.h"
+#include "page_languages.h"
 #include "text_fit.h"
 #include "thread_language.h"
 
@@ -13,15 +14,6 @@
 
 namespace marlow::test {
 namespace {
-
-struct Language {
-    const char* name;
-    LANGID id;
-};
-
-const Language kLanguages[] = {{"neutral", 0x0409}, {"German", 1031},  {"French", 1036},
-                               {"Italian", 1040},   {"Japanese", 1041}, {"Dutch", 1043},
-                               {"Portuguese", 2070}, {"Spanish", 3082}};
 
 std::wstring LoadText(HMODULE module, UINT id) {
     WCHAR text[512] = {};
@@ -32,7 +24,7 @@ std::wstring LoadText(HMODULE module, UINT id) {
 // Both pages' templates: 320 by 346 dialog units.
 constexpr SIZE kPageUnits = {320, 346};
 
-class JobPageLanguage : public JobPage, public ::testing::WithParamInterface<Language> {};
+class JobPageLanguage : public JobPage, public ::testing::WithParamInterface<PageLanguage> {};
 
 TEST_P(JobPageLanguage, EveryTextFitsItsControl) {
     ThreadLanguage language(GetParam().id);
@@ -59,8 +51,8 @@ TEST_P(JobPageLanguage, EveryTextFitsItsControl) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, JobPageLanguage, ::testing::ValuesIn(kLanguages),
-                         [](const ::testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, JobPageLanguage, ::testing::ValuesIn(kPageLanguages),
+                         NamePageLanguage);
 
 // What the notice should look like, composed here: its text drawn as a
 // static text draws it, in its font and colours, on the page's background.

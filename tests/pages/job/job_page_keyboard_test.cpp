@@ -6,6 +6,8 @@
 #include "devmode/private_devmode.h"
 #include "job_page_fixture.h"
 #include "keyboard_walk.h"
+#include "page_keys.h"
+#include "page_languages.h"
 #include "thread_language.h"
 
 #include <cstdio>
@@ -13,26 +15,12 @@
 namespace marlow::test {
 namespace {
 
-struct Language {
-    const char* name;
-    LANGID id;
-};
-
-const Language kLanguages[] = {{"neutral", 0x0409}, {"German", 1031},  {"French", 1036},
-                               {"Italian", 1040},   {"Japanese", 1041}, {"Dutch", 1043},
-                               {"Portuguese", 2070}, {"Spanish", 3082}};
-
-class JobPageKeys : public JobPage {
+class JobPageKeys : public PageKeys<JobPage> {
 protected:
-    void Press(const wchar_t* key) { ASSERT_TRUE(PressKey(Sheet(), key)) << "no key named " << key; }
-    int Focused() const {
-        const HWND control = FindFocusedControl(page);
-        return control != nullptr ? GetDlgCtrlID(control) : 0;
-    }
     std::uint32_t StoredJobType() { return ReadPrivateDevmodeU32(Section(), offsetof(PrivateDevmode, dwReserveJobType)); }
 };
 
-class JobPageKeysInLanguage : public JobPageKeys, public ::testing::WithParamInterface<Language> {};
+class JobPageKeysInLanguage : public JobPageKeys, public ::testing::WithParamInterface<PageLanguage> {};
 
 // With everything enabled: both check boxes on, the confidential job chosen.
 // The checked radio button is a tab stop too: checking an automatic radio
@@ -56,8 +44,8 @@ TEST_P(JobPageKeysInLanguage, TabSkipsTheFieldsTheCheckBoxesLeaveDisabled) {
         << "the checked \"Verify Job\" is disabled with the rest";
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, JobPageKeysInLanguage, ::testing::ValuesIn(kLanguages),
-                         [](const ::testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, JobPageKeysInLanguage, ::testing::ValuesIn(kPageLanguages),
+                         NamePageLanguage);
 
 // Space on "Reserve Job Settings", Down from "Verify Job" to "Confidential
 // Job" (the order on screen is Verify, Re-Print, Confidential; the arrows

@@ -5,6 +5,8 @@
 // items as the same choice made with the mouse does.
 #include "keyboard_walk.h"
 #include "layout_page_fixture.h"
+#include "page_keys.h"
+#include "page_languages.h"
 #include "thread_language.h"
 
 #include <cstdio>
@@ -12,25 +14,9 @@
 namespace marlow::test {
 namespace {
 
-struct Language {
-    const char* name;
-    LANGID id;
-};
+using LayoutPageKeys = PageKeys<LayoutPage>;
 
-const Language kLanguages[] = {{"neutral", 0x0409}, {"German", 1031},  {"French", 1036},
-                               {"Italian", 1040},   {"Japanese", 1041}, {"Dutch", 1043},
-                               {"Portuguese", 2070}, {"Spanish", 3082}};
-
-class LayoutPageKeys : public LayoutPage {
-protected:
-    void Press(const wchar_t* key) { ASSERT_TRUE(PressKey(Sheet(), key)) << "no key named " << key; }
-    int Focused() const {
-        const HWND control = FindFocusedControl(page);
-        return control != nullptr ? GetDlgCtrlID(control) : 0;
-    }
-};
-
-class LayoutPageKeysInLanguage : public LayoutPageKeys, public ::testing::WithParamInterface<Language> {};
+class LayoutPageKeysInLanguage : public LayoutPageKeys, public ::testing::WithParamInterface<PageLanguage> {};
 
 TEST_P(LayoutPageKeysInLanguage, TabAndShiftTabVisitEveryEnabledTabStopInTemplateOrder) {
     ThreadLanguage language(GetParam().id);
@@ -84,8 +70,8 @@ TEST_P(LayoutPageKeysInLanguage, EveryAcceleratorReachesItsControl) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, LayoutPageKeysInLanguage, ::testing::ValuesIn(kLanguages),
-                         [](const ::testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, LayoutPageKeysInLanguage, ::testing::ValuesIn(kPageLanguages),
+                         NamePageLanguage);
 
 TEST_F(LayoutPageKeys, ArrowsInAListChooseAsTheMouseDoes) {
     Open();
