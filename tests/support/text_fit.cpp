@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace marlow::test {
 namespace {
@@ -139,6 +140,26 @@ void MeasureEntries(HDC dc, HWND control, bool extended, std::vector<ClippedText
     }
 }
 
+// The page's visible controls with their places in its client area, in
+// z order.
+struct ShownControl {
+    int id;
+    RECT rect;
+};
+
+std::vector<ShownControl> ListShownControls(HWND page) {
+    std::vector<ShownControl> shown;
+    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(control)) continue;
+        RECT rect = {};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+        shown.push_back({GetDlgCtrlID(control), rect});
+    }
+    return shown;
+}
+
 }  // namespace
 
 std::vector<ClippedText> MeasureTextFits(HWND page) {
@@ -232,14 +253,10 @@ std::string DescribeControlsOutsideTemplate(HWND page, int cx, int cy) {
     RECT area = {0, 0, cx, cy};
     MapDialogRect(page, &area);
     std::string outside;
-    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(control)) continue;
-        RECT rect = {};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    for (const ShownControl& control : ListShownControls(page)) {
+        const RECT& rect = control.rect;
         if (rect.left < 0 || rect.top < 0 || rect.right > area.right || rect.bottom > area.bottom) {
-            outside += "control " + std::to_string(GetDlgCtrlID(control)) + " reaches " + std::to_string(rect.right) +
+            outside += "control " + std::to_string(control.id) + " reaches " + std::to_string(rect.right) +
                        "," + std::to_string(rect.bottom) + " past the template's " + std::to_string(area.right) +
                        " x " + std::to_string(area.bottom) + " px\n";
         }
@@ -304,14 +321,10 @@ std::string DescribeControlsOutsidePage(HWND page) {
     RECT client = {};
     GetClientRect(page, &client);
     std::string outside;
-    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(control)) continue;
-        RECT rect = {};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    for (const ShownControl& control : ListShownControls(page)) {
+        const RECT& rect = control.rect;
         if (rect.left < 0 || rect.top < 0 || rect.right > client.right || rect.bottom > client.bottom) {
-            outside += "control " + std::to_string(GetDlgCtrlID(control)) + " at " + std::to_string(rect.left) +
+            outside += "control " + std::to_string(control.id) + " at " + std::to_string(rect.left) +
                        "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
                        std::to_string(rect.bottom) + " in a page of " + std::to_string(client.right) + " x " +
                        std::to_string(client.bottom) + " px\n";
