@@ -1,20 +1,11 @@
 #include "host/document_pages.h"
 
+#include "host/property_sheet_param.h"
+
 namespace marlow::host {
 
-DocumentPages::DocumentPages(IPrintOemUI2& plugin, HostSheet& records) : plugin_(plugin) {
-    const OEMCUIPPARAM& cuip = records.Param();
-    initParam_.cbSize = sizeof(initParam_);
-    initParam_.poemuiobj = cuip.poemuiobj;
-    initParam_.hPrinter = cuip.hPrinter;
-    initParam_.pPrinterName = cuip.pPrinterName;
-    initParam_.hModule = cuip.hModule;
-    initParam_.hOEMHeap = cuip.hOEMHeap;
-    initParam_.pPublicDM = cuip.pPublicDM;
-    initParam_.pOEMDM = cuip.pOEMDM;
-    initParam_.pOEMUserData = cuip.pOEMUserData;
-    initParam_.dwFlags = cuip.dwFlags;
-}
+DocumentPages::DocumentPages(IPrintOemUI2& plugin, HostSheet& records)
+    : plugin_(plugin), initParam_(MakePropertySheetParam(records.Param())) {}
 
 HRESULT DocumentPages::AddPages() {
     ULONG_PTR result = 0;

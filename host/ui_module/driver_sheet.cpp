@@ -1,6 +1,7 @@
 #include "host/ui_module/driver_sheet.h"
 
 #include "host/driver_calls.h"
+#include "host/property_sheet_param.h"
 #include "host/sheet_items.h"
 #include "host/ui_module/output_buffer_size.h"
 #include "platform/property_sheet.h"
@@ -61,18 +62,7 @@ void DriverSheet::Start(DWORD mode, HANDLE hPrinter, const wchar_t*) {
     itemsPage_ = std::make_unique<DriverItemsPage>(*sheet_, plugin_.DriverUI());
     itemsPageRecord_ = itemsPage_->Describe();
 
-    const OEMCUIPPARAM& cuip = sheet_->Param();
-    OEMUIPSPARAM& param = pluginParam_.param;
-    param.cbSize = sizeof(OEMUIPSPARAM);
-    param.poemuiobj = cuip.poemuiobj;
-    param.hPrinter = cuip.hPrinter;
-    param.pPrinterName = cuip.pPrinterName;
-    param.hModule = cuip.hModule;
-    param.hOEMHeap = cuip.hOEMHeap;
-    param.pPublicDM = cuip.pPublicDM;
-    param.pOEMDM = cuip.pOEMDM;
-    param.pOEMUserData = cuip.pOEMUserData;
-    param.dwFlags = cuip.dwFlags;
+    pluginParam_.param = MakePropertySheetParam(sheet_->Param());
     pluginParam_.sheet = this;
 }
 
