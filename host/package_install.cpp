@@ -1,5 +1,6 @@
 #include "host/package_install.h"
 
+#include "host/file_port_printer.h"
 #include "platform/win32_handles.h"
 
 #include <setupapi.h>
@@ -289,15 +290,7 @@ bool RegisterDriver(const DriverRegistration& registration, std::wstring* proble
 }
 
 bool AddInstalledPrinter(const std::wstring& printerName, const std::wstring& driverName, std::wstring* problem) {
-    std::wstring name = printerName, driver = driverName, port = L"FILE:", processor = L"WinPrint", datatype = L"RAW";
-    PRINTER_INFO_2W info = {};
-    info.pPrinterName = &name[0];
-    info.pPortName = &port[0];
-    info.pDriverName = &driver[0];
-    info.pPrintProcessor = &processor[0];
-    info.pDatatype = &datatype[0];
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    UniquePrinter printer(AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info)));
+    const UniquePrinter printer = AddFilePortPrinter(printerName, driverName);
     if (!printer) {
         *problem = DescribeError(L"AddPrinterW");
         return false;

@@ -1,5 +1,7 @@
 #include "host/spooler_printer.h"
 
+#include "host/file_port_printer.h"
+
 #include <vector>
 
 namespace marlow::host {
@@ -86,17 +88,7 @@ bool SpoolerPrinter::InstallDriver(const std::wstring& ppdPath) {
 }
 
 bool SpoolerPrinter::AddAndOpenPrinter() {
-    std::wstring port = L"FILE:";
-    std::wstring processor = L"WinPrint";
-    std::wstring datatype = L"RAW";
-    PRINTER_INFO_2W info = {};
-    info.pPrinterName = &printerName_[0];
-    info.pPortName = &port[0];
-    info.pDriverName = &driverName_[0];
-    info.pPrintProcessor = &processor[0];
-    info.pDatatype = &datatype[0];
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    addedPrinter_.Reset(AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info)));
+    addedPrinter_ = AddFilePortPrinter(printerName_, driverName_);
     if (!addedPrinter_) {
         return Fail(L"AddPrinterW");
     }
