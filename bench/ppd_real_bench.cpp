@@ -2,7 +2,9 @@
 // side with its reference in one run: reading (the statements only, through
 // fgetc) and the whole model (reading, index, one evaluation) next to a bare
 // fgetc loop over the same file and next to CUPS's ppdOpenFile and ppdClose
-// on it, and the indexed constraint evaluation next to the plain walk. Also
+// on it, and the indexed constraint evaluation next to the plain walk. Two
+// loops that only classify the bytes, or only follow the tokenizer's runs,
+// are timed beside the floor too: what no fgetc reader can go below. Also
 // checks on every file that both evaluations give the same marks, after
 // reading and after each installed option changes; a difference fails the
 // run. Without libcups at configure time the CUPS column is left out, and
@@ -24,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "byte_loop_bounds.h"
 #include "ppd/ppd_input.h"
 #include "ppd/ppd_model.h"
 #include "ppd/ppd_reader.h"
@@ -50,6 +53,8 @@ struct FileFigures {
     int nOptions = 0;
     int nInstallables = 0;
     double floorSeconds = 0;  // the bare fgetc loop
+    double classifySeconds = 0;  // the floor, each byte sorted into blank or not
+    double followSeconds = 0;    // the floor, the tokenizer's runs followed
     double readSeconds = 0;   // the statements only, through fgetc
     double indexSeconds = 0;  // IndexConstraints
     double modelSeconds = 0;  // ReadPpdModel: buffer, reading, index, one evaluation
@@ -108,6 +113,12 @@ constexpr bool kWithCups = false;
 bool OpenWithCups(const std::string&) { return false; }
 #endif
 
+#ifdef _WIN32
+constexpr bool kOnWindows = true;
+#else
+constexpr bool kOnWindows = false;
+#endif
+
 // The threads of this process, where the system lists them (-1 elsewhere).
 // The C library may take fgetc's lock only once a process has a second
 // thread, and that lock can cost far more than the rest of the call: the
@@ -130,6 +141,8 @@ void MeasureReading(FileFigures& figures, int repeats) {
     figures.readSeconds = 1e30;
     figures.modelSeconds = 1e30;
     figures.cupsSeconds = 1e30;
+    figures.classifySeconds = 1e30;
+    figures.followSeconds = 1e30;
     for (int r = 0; r < repeats; ++r) {
         if (kWithCups) {
             const Clock::time_point cupsStart = Clock::now();
@@ -148,6 +161,12 @@ void MeasureReading(FileFigures& figures, int repeats) {
         std::unique_ptr<PpdModel> model = ReadStatements(figures.path);
         figures.readSeconds = std::min(figures.readSeconds, SecondsSince(start));
         sink = sink + model->GetFeatureCount();
+        start = Clock::now();
+        sink = sink + ClassifyBytesByFgetc(figures.path);
+        figures.classifySeconds = std::min(figures.classifySeconds, SecondsSince(start));
+        start = Clock::now();
+        sink = sink + FollowRunsByFgetc(figures.path);
+        figures.followSeconds = std::min(figures.followSeconds, SecondsSince(start));
     }
 }
 
@@ -292,6 +311,7 @@ const FileFigures& MedianBy(std::vector<FileFigures>& files, Key key) {
 void PrintSummary(std::vector<FileFigures> files) {
     double floorTotal = 0, readTotal = 0, indexTotal = 0, indexedTotal = 0, walkedTotal = 0;
     double modelTotal = 0;
+    double classifyTotal = 0, followTotal = 0;
     double cupsTotal = 0;
     double cupsModelTotal = 0;  // the whole model's time on the files CUPS opened
     double cupsFloorTotal = 0;
@@ -307,6 +327,8 @@ void PrintSummary(std::vector<FileFigures> files) {
             ++refused;
         }
         floorTotal += f.floorSeconds;
+        classifyTotal += f.classifySeconds;
+        followTotal += f.followSeconds;
         readTotal += f.readSeconds;
         indexTotal += f.indexSeconds;
         modelTotal += f.modelSeconds;
@@ -321,6 +343,11 @@ void PrintSummary(std::vector<FileFigures> files) {
                 Milliseconds(floorTotal), readTotal / floorTotal);
     std::printf("total whole model (reading, index, one evaluation) %.1f ms: ratio %.2f\n",
                 Milliseconds(modelTotal), modelTotal / floorTotal);
+    std::printf(
+        "no fgetc reader goes below: classifying each byte %.1f ms, ratio %.2f; following the "
+        "tokenizer's runs, nothing kept %.1f ms, ratio %.2f\n",
+        Milliseconds(classifyTotal), classifyTotal / floorTotal, Milliseconds(followTotal),
+        followTotal / floorTotal);
     if (kWithCups) {
         std::printf(
             "total CUPS ppdOpenFile and ppdClose %.1f ms on the %zu files it opened (%d refused): "
@@ -420,7 +447,10 @@ int Run(int argc, char** argv) {
     }
     PrintSummary(files);
     const int threadsAfter = CountThreads();
-    if (threadsBefore < 0) {
+    if (kOnWindows) {
+        std::printf("the Windows C runtime's fgetc takes the stream's lock on every call, for "
+                    "the floor and the reader alike\n");
+    } else if (threadsBefore < 0) {
         std::printf("threads of the process: not known here\n");
     } else if (threadsBefore == 1 && threadsAfter == 1) {
         std::printf("one thread throughout: the C library's fgetc may skip its lock, for the floor "

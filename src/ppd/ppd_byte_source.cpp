@@ -6,7 +6,6 @@ namespace marlow {
 
 PpdByteSource::PpdByteSource(PpdReadFunction read, void* context)
     : pfnRead_(read),
-      nLookAhead_(-1),
       pContext_(context),
       pFile_(read == ReadPpdFileByte ? static_cast<std::FILE*>(context) : nullptr),
       nBytesTaken_(0),

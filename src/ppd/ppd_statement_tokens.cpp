@@ -95,10 +95,12 @@ void SplitName(const char16_t* token, PpdText& keyword, PpdText& translation) {
 }  // namespace
 
 bool ReadValueToken(PpdByteSource& source, char16_t* tokenBuffer, PpdText& target) {
-    if (!ReadPpdToken(source, tokenBuffer, false, nullptr)) {
+    std::int32_t length = 0;
+    if (!ReadPpdToken(source, tokenBuffer, false, &length)) {
         return false;
     }
-    StorePpdText(tokenBuffer, target);
+    // The buffer holds the whole token: ReadPpdToken keeps all it counts.
+    StorePpdText(tokenBuffer, static_cast<std::size_t>(length), target);
     return true;
 }
 

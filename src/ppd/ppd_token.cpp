@@ -28,47 +28,48 @@ static_assert(kPpdTokenPrefixUnits > PpdText::kMaxLength,
 static_assert(IsLongerThanEveryKeyword(kPpdTokenPrefixUnits),
               "a kept prefix must not equal a keyword unless the token does");
 
-// Skips blanks and comments. Answers the first character of the next token,
-// or -1 at the end of the input. A percent sign, alone or right after an
-// asterisk, begins a comment only here, where a token would begin; the
-// comment runs to the next line feed or carriage return.
-int SkipToTokenStart(PpdByteSource& source) {
+// How a scan for one token ended: the token's first character (-1 when the
+// input ended before one), and the last value read, which is -1 when the
+// input ended inside or before the token.
+struct TokenScanEnd {
+    int first;
+    int last;
+    bool IsEnd() const { return last < 0; }
+};
+
+// No character waits to be taken first.
+constexpr int kNoPending = -2;
+
+// Takes blanks and comments. Answers the first character of the next token,
+// or -1 at the end of the input; *pPending is then the character after a
+// leading asterisk, already read, or kNoPending. A percent sign, alone or
+// right after an asterisk, begins a comment only here, where a token would
+// begin; the comment runs to the next line feed or carriage return.
+template <typename Reader>
+int SkipToTokenStart(Reader& read, int* pPending) {
     for (;;) {
-        int first = -1;
-        source.TakeWhile([&first](int c) {
-            if (EndsPpdRun(c, kEndsBlankRun)) {
-                first = c;
-                return false;
+        int c = 0;
+        do {
+            c = read();
+            read.CountLineFeed(c);
+        } while (!EndsPpdRun(c, kEndsBlankRun));
+        if (c == '*') {
+            const int next = read();
+            if (next != '%') {
+                *pPending = next;
+                return c;
             }
-            return true;
-        });
-        if (first == '*') {
-            if (source.PeekChar() != '%') {
-                return first;
-            }
-        } else if (first != '%') {
-            return first;
+        } else if (c != '%') {
+            return c;
         }
         // The comment's characters, up to and with the line end.
-        bool bEnded = false;
-        source.TakeWithinLine([&bEnded](int c) {
-            bEnded = c < 0;
-            return !EndsPpdRun(c, kEndsComment);
-        });
-        if (bEnded) {
+        do {
+            c = read();
+        } while (!EndsPpdRun(c, kEndsComment));
+        if (c < 0) {
             return -1;
         }
-    }
-}
-
-// Takes characters with the source's loop for kWithinLine (every line feed
-// ends the run) or for any run.
-template <bool kWithinLine, typename Step>
-void TakeRun(PpdByteSource& source, Step&& step) {
-    if (kWithinLine) {
-        source.TakeWithinLine(step);
-    } else {
-        source.TakeWhile(step);
+        read.CountLineFeed(c);
     }
 }
 
@@ -76,34 +77,55 @@ void TakeRun(PpdByteSource& source, Step&& step) {
 // kEnds or the input ends; the character that ends it, and the one that
 // finds the buffer full, are consumed and not stored. Only the first
 // storeUnits characters (at most kMaxTokenLength) go into the buffer; the
-// length counts them all. kWithinLine: every line feed ends the token.
-template <unsigned char kEnds, bool kWithinLine>
-std::int32_t ReadTokenRest(PpdByteSource& source, char16_t* buffer, std::int32_t length,
-                           std::int32_t storeUnits) {
+// length counts them all. pending, unless kNoPending, is the first of the
+// characters, already read. kWithinLine: every line feed ends the token, so
+// only the last character taken can be one. Answers the last value read.
+template <unsigned char kEnds, bool kWithinLine, typename Reader>
+int ReadTokenRest(Reader& read, int pending, char16_t* buffer, std::int32_t* pLength,
+                  std::int32_t storeUnits) {
+    std::int32_t length = *pLength;
+    int c = pending;
+    bool bEnded = false;
+    if (pending != kNoPending) {
+        // Only after a leading asterisk: there is room for it.
+        if (!kWithinLine) {
+            read.CountLineFeed(c);
+        }
+        bEnded = EndsPpdRun(c, kEnds);
+        if (!bEnded) {
+            buffer[length++] = static_cast<char16_t>(c);
+        }
+    }
     // Stored while there is room: the one test of the length is whether
     // the room is used up.
-    bool bEnded = false;
-    if (length < storeUnits) {
-        TakeRun<kWithinLine>(source, [&](int c) {
-            if (EndsPpdRun(c, kEnds)) {
-                bEnded = true;
-                return false;
-            }
+    while (!bEnded && length < storeUnits) {
+        c = read();
+        if (!kWithinLine) {
+            read.CountLineFeed(c);
+        }
+        bEnded = EndsPpdRun(c, kEnds);
+        if (!bEnded) {
             buffer[length++] = static_cast<char16_t>(c);
-            return length < storeUnits;
-        });
+        }
     }
     // Then only counted, up to the end of the token or of the buffer.
     if (!bEnded) {
-        TakeRun<kWithinLine>(source, [&](int c) {
+        for (;;) {
+            c = read();
+            if (!kWithinLine) {
+                read.CountLineFeed(c);
+            }
             if (EndsPpdRun(c, kEnds) || length == kMaxTokenLength) {
-                return false;
+                break;
             }
             ++length;
-            return true;
-        });
+        }
     }
-    return length;
+    if (kWithinLine) {
+        read.CountLineFeed(c);
+    }
+    *pLength = length;
+    return c;
 }
 
 static_assert((kPpdRunEnds.ends[0x0A] & kEndsPlainToken) != 0 &&
@@ -111,31 +133,48 @@ static_assert((kPpdRunEnds.ends[0x0A] & kEndsPlainToken) != 0 &&
                   (kPpdRunEnds.ends[0x0A] & kEndsComment) != 0,
               "plain tokens and comments end at every line feed");
 
+// One token, from the blanks before it to the character that ends it, in
+// one scan of the source. The buffer holds its first storeUnits characters
+// and a zero; *pLength is its full length.
+template <typename Reader>
+TokenScanEnd ScanToken(Reader& read, char16_t* buffer, bool bAllowBlanks, std::int32_t storeUnits,
+                       std::int32_t* pLength) {
+    int pending = kNoPending;
+    const int first = SkipToTokenStart(read, &pending);
+    int last = first;
+    std::int32_t length = 0;
+    if (first == '"') {
+        // Up to the next double quote: blanks, colons and line ends are
+        // ordinary characters here.
+        last = ReadTokenRest<kEndsQuotedToken, false>(read, kNoPending, buffer, &length,
+                                                       storeUnits);
+    } else if (first >= 0) {
+        // Up to the first blank or delimiter; with blanks allowed, tabs
+        // and spaces belong to the token.
+        buffer[0] = static_cast<char16_t>(first);
+        length = 1;
+        last = bAllowBlanks ? ReadTokenRest<kEndsNameToken, true>(read, pending, buffer, &length,
+                                                                   storeUnits)
+                            : ReadTokenRest<kEndsPlainToken, true>(read, pending, buffer,
+                                                                    &length, storeUnits);
+    }
+    buffer[length < storeUnits ? length : storeUnits] = 0;
+    *pLength = length;
+    return TokenScanEnd{first, last};
+}
+
 // The token's full length; the buffer holds its first storeUnits characters
 // and a zero.
 bool ReadToken(PpdByteSource& source, char16_t* buffer, bool bAllowBlanks, std::int32_t storeUnits,
                std::int32_t* pLength) {
     std::int32_t length = 0;
-    const int first = SkipToTokenStart(source);
-    if (first >= 0) {
-        if (first == '"') {
-            // Up to the next double quote: blanks, colons and line ends are
-            // ordinary characters here.
-            length = ReadTokenRest<kEndsQuotedToken, false>(source, buffer, 0, storeUnits);
-        } else {
-            // Up to the first blank or delimiter; with blanks allowed, tabs
-            // and spaces belong to the token.
-            buffer[0] = static_cast<char16_t>(first);
-            length = bAllowBlanks
-                         ? ReadTokenRest<kEndsNameToken, true>(source, buffer, 1, storeUnits)
-                         : ReadTokenRest<kEndsPlainToken, true>(source, buffer, 1, storeUnits);
-        }
-    }
-    buffer[length < storeUnits ? length : storeUnits] = 0;
+    const TokenScanEnd end = source.Scan([&](auto& read) {
+        return ScanToken(read, buffer, bAllowBlanks, storeUnits, &length);
+    });
     if (pLength != nullptr) {
         *pLength = length;
     }
-    return first >= 0;
+    return end.first >= 0;
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ void ConvertInto(const char* bytes, PpdText& target) {
     target.Assign(units, length);
 }
 
-// Measures the raw text and tells whether all its units are ASCII. Every
-// ANSI code page reads the bytes 0x01 to 0x7F as the same code points, so
-// such a text is stored as it is, without a conversion.
+// Measures the raw text up to its first zero, and tells whether all its
+// units are ASCII. Every ANSI code page reads the bytes 0x01 to 0x7F as the
+// same code points, so such a text is stored as it is, without a conversion.
 std::size_t MeasureRawText(const char16_t* raw, bool* pbAscii) {
     std::size_t count = 0;
     char16_t seen = 0;
@@ -42,11 +42,24 @@ std::size_t MeasureRawText(const char16_t* raw, bool* pbAscii) {
     return count;
 }
 
-}  // namespace
+// The same for a text whose length is known, which may still hold a zero (a
+// quoted value can): one pass with no early exit, which the compiler can run
+// over several units at a time, and the measuring pass only for a zero.
+std::size_t MeasureCountedText(const char16_t* raw, std::size_t count, bool* pbAscii) {
+    char16_t seen = 0;
+    bool bZero = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        seen |= raw[i];
+        bZero |= raw[i] == 0;
+    }
+    if (bZero) {
+        return MeasureRawText(raw, pbAscii);
+    }
+    *pbAscii = seen < 0x80;
+    return count;
+}
 
-void StorePpdText(const char16_t* raw, PpdText& target) {
-    bool bAscii = false;
-    const std::size_t count = MeasureRawText(raw, &bAscii);
+void StoreMeasuredText(const char16_t* raw, std::size_t count, bool bAscii, PpdText& target) {
     if (count < kLocalBytes) {
         if (bAscii) {
             target.Assign(raw, count < PpdText::kCapacity ? static_cast<std::int32_t>(count)
@@ -65,6 +78,20 @@ void StorePpdText(const char16_t* raw, PpdText& target) {
     }
     CopyLowBytes(raw, count, bytes.get());
     ConvertInto(bytes.get(), target);
+}
+
+}  // namespace
+
+void StorePpdText(const char16_t* raw, PpdText& target) {
+    bool bAscii = false;
+    const std::size_t count = MeasureRawText(raw, &bAscii);
+    StoreMeasuredText(raw, count, bAscii, target);
+}
+
+void StorePpdText(const char16_t* raw, std::size_t count, PpdText& target) {
+    bool bAscii = false;
+    const std::size_t measured = MeasureCountedText(raw, count, &bAscii);
+    StoreMeasuredText(raw, measured, bAscii, target);
 }
 
 }  // namespace marlow

@@ -423,6 +423,22 @@ TEST(PpdReaderTest, ControlAndHighBytesInNamesAndValues) {
     EXPECT_FALSE(result.report.StoppedEarly());
 }
 
+TEST(PpdReaderTest, AQuotedValueEndsAtAZeroItHolds) {
+    // A quoted value keeps a NUL as a character, but a text of the model
+    // ends at it; the rest of the value is still read through the code page.
+    const char raw[] = "*OpenUI *A: PickOne\n*DefaultA: \"x\xE9\0y\"\n*A b: \"\"\n*CloseUI: *A\n"
+                       "*UIConstraints: \"p\0q\" r \"\xE9\" s\n";
+    const std::string text(raw, sizeof raw - 1);
+    const ReadResult result = ReadPpdText(text);
+    ASSERT_EQ(result.model->GetFeatureCount(), 1);
+    EXPECT_EQ(Show(result.model->GetPpdFeature(0)->defaultOption), "x\\u00E9");
+    ASSERT_EQ(result.model->GetConstraintCount(), 1);
+    const UiConstraint& constraint = *result.model->GetUiConstraint(0);
+    EXPECT_EQ(Show(constraint.firstFeature), "p");
+    EXPECT_EQ(Show(constraint.secondFeature), "\\u00E9");
+    EXPECT_FALSE(result.report.StoppedEarly());
+}
+
 TEST(PpdReaderTest, AFeatureKeywordChangedByTheCodePageMatchesNoOptionStatement) {
     // The option statements compare the raw token with the stored keyword.
     const ReadResult result = ReadPpdText("*OpenUI *\x80: PickOne\n*\x80 a: \"\"\n*CloseUI: *x\n");

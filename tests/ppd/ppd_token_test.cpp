@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ppd/ppd_byte_source.h"
@@ -163,25 +164,62 @@ int ReadScripted(void* context) {
     return value;
 }
 
-TEST(PpdByteSourceTest, LookAheadHoldsOneCharacterButNeverTheEnd) {
-    ScriptedInput input{{'a', -1, 'b', 0x141, -7}};
+// What a scan read, and how it ended: the last value read.
+struct ScanResult {
+    std::vector<int> values;
+    bool IsEnd() const { return !values.empty() && values.back() < 0; }
+};
+
+// Reads until the end of the input or count values, telling the reader of
+// every line feed.
+ScanResult ScanValues(PpdByteSource& source, std::size_t count) {
+    return source.Scan([count](auto& read) {
+        ScanResult result;
+        while (result.values.size() < count && !result.IsEnd()) {
+            result.values.push_back(read());
+            read.CountLineFeed(result.values.back());
+        }
+        return result;
+    });
+}
+
+TEST(PpdByteSourceTest, ReadsBytesAndCountsWhatEachScanTook) {
+    ScriptedInput input{{'a', '\n', 0x141, -7, 'b', -1}};
     PpdByteSource source(ReadScripted, &input);
-    EXPECT_EQ(source.PeekChar(), 'a');
-    EXPECT_EQ(source.PeekChar(), 'a');
-    EXPECT_EQ(input.calls, 1u);
-    EXPECT_EQ(source.GetChar(), 'a');
-    // The end is not kept in the slot: each call asks the read function again.
-    EXPECT_EQ(source.PeekChar(), -1);
-    EXPECT_EQ(source.GetChar(), 'b');
-    EXPECT_EQ(source.GetChar(), 'A');  // a value above 255 keeps its low byte
-    EXPECT_EQ(source.GetChar(), -1);   // any negative value is the end
+    // A value above 255 keeps its low byte; any negative value is the end,
+    // and the read that found it took no byte.
+    EXPECT_EQ(ScanValues(source, 10).values, (std::vector<int>{'a', '\n', 'A', -1}));
     EXPECT_EQ(source.BytesTaken(), 3);
+    EXPECT_EQ(source.LineReached(), 2);
+    // The end is not remembered: the next scan asks the read function again.
+    EXPECT_EQ(ScanValues(source, 1).values, (std::vector<int>{'b'}));
+    EXPECT_EQ(ScanValues(source, 10).values, (std::vector<int>{-1}));
+    EXPECT_EQ(source.BytesTaken(), 4);
+    EXPECT_EQ(input.calls, 6u);
 }
 
 TEST(PpdByteSourceTest, NoReadFunctionIsAnEmptyInput) {
     PpdByteSource source(nullptr, nullptr);
-    EXPECT_EQ(source.GetChar(), -1);
-    EXPECT_EQ(source.PeekChar(), -1);
+    EXPECT_EQ(ScanValues(source, 10).values, (std::vector<int>{-1}));
+    EXPECT_EQ(source.BytesTaken(), 0);
+    EXPECT_EQ(source.LineReached(), 1);
+}
+
+TEST_F(PpdTokenTest, EachTokenTakesExactlyItsBytesAndLineFeeds) {
+    // The byte count and the line stop right after the character that ends
+    // each token, whatever kind of run came before it.
+    const std::string text = "  *a\n%c\n*%d\r\n\"q\nq\":x *\n";
+    PpdMemoryInput input{reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0};
+    PpdByteSource source(ReadPpdMemoryByte, &input);
+    const std::vector<std::pair<std::int64_t, std::int64_t>> expected = {
+        {5, 2}, {18, 5}, {21, 5}, {23, 6}};
+    for (const auto& [bytes, line] : expected) {
+        ASSERT_TRUE(ReadPpdTokenPrefix(source, buffer_.get()));
+        EXPECT_EQ(source.BytesTaken(), bytes);
+        EXPECT_EQ(source.LineReached(), line);
+    }
+    EXPECT_FALSE(ReadPpdTokenPrefix(source, buffer_.get()));
+    EXPECT_EQ(source.BytesTaken(), static_cast<std::int64_t>(text.size()));
 }
 
 }  // namespace
